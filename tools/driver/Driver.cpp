@@ -63,7 +63,16 @@ bool ClickIn(const std::string& title, int controlId, DWORD processId, DWORD tim
     return window && Click(window, controlId, timeoutMs);
 }
 
-std::string ControlText(HWND window, int controlId) { return WindowText(GetDlgItem(window, controlId)); }
+std::string ControlText(HWND window, int controlId) {
+    // GetWindowText does not ask a window of another process: WM_GETTEXT does.
+    HWND control = GetDlgItem(window, controlId);
+    if (!control) return std::string();
+    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT got = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
 
 bool SetControlText(HWND window, int controlId, const std::string& text) {
     HWND control = GetDlgItem(window, controlId);

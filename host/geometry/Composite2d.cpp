@@ -65,6 +65,16 @@ Composite2d Composite2d::fromCurve(const Curve2d& curve)
     return c;
 }
 
+Composite2d Composite2d::fromSegments(std::vector<Curve2d> segments, bool closed)
+{
+    Composite2d c;
+    for (const Curve2d& s : segments)
+        c.vertices_.push_back(host::startPoint(s));
+    c.segments_ = std::move(segments);
+    c.closed_ = closed;
+    return c;
+}
+
 Point2d Composite2d::startPoint() const { return host::startPoint(segments_.front()); }
 Point2d Composite2d::endPoint() const { return host::endPoint(segments_.back()); }
 
@@ -160,7 +170,10 @@ double Composite2d::paramOf(const Piece& piece, double u) const
     const double hi = uEnd(body);
     if (u <= hi || hi <= 0.0)
         return paramOfSegment(piece.segment, std::min(u, hi));
-    return piece.extension < 0 ? piece.segment - (kTwoPi - u) / hi : piece.segment + u / hi;
+    // A lone arc is extended at both ends by the same circle: count from the nearer end.
+    const bool lone = segmentCount() == 1;
+    const bool beyondEnd = lone ? (u - hi < kTwoPi - u) : piece.extension > 0;
+    return beyondEnd ? piece.segment + u / hi : piece.segment - (kTwoPi - u) / hi;
 }
 
 std::vector<Composite2d::Piece> Composite2d::extensionPieces() const
@@ -169,9 +182,14 @@ std::vector<Composite2d::Piece> Composite2d::extensionPieces() const
     if (closed_ || segments_.empty())
         return pieces;
     const int last = segmentCount() - 1;
-    pieces.push_back({extensionOf(segments_.front(), -1), 0, -1});
+    const auto openAt = [](const Curve2d& s, int side) {
+        const auto* l = std::get_if<Linear2d>(&s);
+        return !l || (side < 0 ? l->uStart > -kInfinity : l->uEnd < kInfinity);
+    };
+    if (openAt(segments_.front(), -1))
+        pieces.push_back({extensionOf(segments_.front(), -1), 0, -1});
     const bool sameCircle = last == 0 && !std::holds_alternative<Linear2d>(segments_.front());
-    if (!sameCircle)
+    if (!sameCircle && openAt(segments_.back(), +1))
         pieces.push_back({extensionOf(segments_.back(), +1), last, +1});
     return pieces;
 }

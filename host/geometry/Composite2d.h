@@ -36,6 +36,8 @@ public:
                                        bool closed, Composite2d& out);
     // A composite of a single primitive (its parameter is still 0..1 along it).
     static Composite2d fromCurve(const Curve2d& curve);
+    // A composite of given pieces, each starting where the previous one ends.
+    static Composite2d fromSegments(std::vector<Curve2d> segments, bool closed);
 
     const std::vector<Curve2d>& segments() const { return segments_; }
     const std::vector<Point2d>& vertices() const { return vertices_; }

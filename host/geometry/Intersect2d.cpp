@@ -381,8 +381,9 @@ Meet meetLinearEllipse(const Linear2d& a, const Ellipse2d& b, double tol)
     const Point2d foot = o + d * t0;
     const double h = foot.asVector().length();
     const Point2d footWorld = a.pointAt(t0);
-    const Point2d onEllipse = h > 0.0 ? b.centre + b.major * (foot.x / h) + b.minor() * (foot.y / h) : footWorld;
-    const double gap = distance(footWorld, onEllipse);
+    // World distance from the foot to the ellipse along the ray from the centre: small means a touch.
+    const double gap = h > 0.0 ? distance(footWorld, b.centre + b.major * (foot.x / h) + b.minor() * (foot.y / h))
+                               : kInfinity;
     if (h > 1.0 && gap > tol)
         return out.finish(false);
     std::array<double, 2> ts{t0, t0};

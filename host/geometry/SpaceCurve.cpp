@@ -117,7 +117,7 @@ Curve2d mapCurve(const Curve2d& c, const PlanMap& m)
     return conicFromConjugates(k, circular);
 }
 
-double magnitudeOf(const Extents3d& e)
+double magnitudeOf(const Box3d& e)
 {
     if (e.isEmpty())
         return 0.0;
@@ -125,11 +125,11 @@ double magnitudeOf(const Extents3d& e)
                      std::fabs(e.max.y), std::fabs(e.max.z)});
 }
 
-double sizeOf(const Extents3d& e) { return e.isEmpty() ? 0.0 : (e.max - e.min).length(); }
+double sizeOf(const Box3d& e) { return e.isEmpty() ? 0.0 : (e.max - e.min).length(); }
 
 } // namespace
 
-void Extents3d::add(const Point3d& p)
+void Box3d::add(const Point3d& p)
 {
     min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
     max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
@@ -441,9 +441,9 @@ bool SpaceCurve::isClockwise() const
     return unbounded_ == Unbounded::No && newellArea(vertices_).z < 0.0;
 }
 
-Extents3d SpaceCurve::extents() const
+Box3d SpaceCurve::extents() const
 {
-    Extents3d box;
+    Box3d box;
     if (form_ == Form::Straight) {
         for (const Point3d& v : vertices_)
             box.add(v);
@@ -521,14 +521,14 @@ std::vector<Piece3d> piecesOf(const SpaceCurve& c, bool extend)
 
 double spaceTolerance(const SpaceCurve& a, const SpaceCurve& b)
 {
-    Extents3d box;
+    Box3d box;
     for (const SpaceCurve* c : {&a, &b}) {
         if (c->form() == SpaceCurve::Form::Planar)
             box.add(c->plane().origin());
         for (const Point3d& v : Access::vertices(*c))
             box.add(v);
         if (c->isBounded()) {
-            const Extents3d e = c->extents();
+            const Box3d e = c->extents();
             box.add(e.min);
             box.add(e.max);
         }
@@ -737,7 +737,7 @@ std::vector<Hit3d> straightWithStraight(const SpaceCurve& a, bool extA, const Sp
     const std::vector<Piece3d> pa = piecesOf(a, extA), pb = piecesOf(b, extB);
     std::vector<std::pair<Box, int>> boxes;
     std::vector<int> unboundedB;
-    Extents3d boundsB;
+    Box3d boundsB;
     const auto boxOf = [&](const Point3d& p, const Point3d& q) {
         return Box(BoxPoint(std::min(p.x, q.x) - tol, std::min(p.y, q.y) - tol, std::min(p.z, q.z) - tol),
                    BoxPoint(std::max(p.x, q.x) + tol, std::max(p.y, q.y) + tol, std::max(p.z, q.z) + tol));

@@ -12,7 +12,7 @@
 
 namespace host {
 
-struct Extents3d {
+struct Box3d {
     Point3d min{kInfinity, kInfinity, kInfinity};
     Point3d max{-kInfinity, -kInfinity, -kInfinity};
 
@@ -68,7 +68,7 @@ public:
     double area() const;
     // Seen from the tip of the plane's normal (straight curves: from +z).
     bool isClockwise() const;
-    Extents3d extents() const;
+    Box3d extents() const;
 
     // The curve's plan form projected onto plane p (coordinates in p's own axes), with the same
     // composite parameters as the curve's own plan form.

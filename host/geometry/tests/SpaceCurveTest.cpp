@@ -51,7 +51,7 @@ TEST(SpaceCurve, EntityParametersAndQueries)
         EXPECT_NEAR(pl->endParam(), 2.0, 1e-15);
         expectPoint(pl->pointAtParam(1.0), Point3d(2, 0, 5) + o, eps, "polyline vertex");
         EXPECT_NEAR(pl->length(), 2.0 + kPi, eps);
-        const Extents3d box = pl->extents();
+        const Box3d box = pl->extents();
         EXPECT_NEAR(box.max.x - o.x, 3.0, eps); // the half circle bulges to x = 3
         EXPECT_NEAR(box.min.z, 5.0, 1e-12);
 

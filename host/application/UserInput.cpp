@@ -1,0 +1,244 @@
+#include "host/application/UserInput.h"
+
+#include "host/database/SymbolTable.h"
+#include "host/entities/Entity.h"
+
+#include <cstring>
+#include <sstream>
+
+namespace host {
+namespace {
+
+// What the command line says when it asks again.
+constexpr const char* kInvalidInput = "Invalid input.\n";
+constexpr const char* kKeywordRequired = "Point or option keyword required.\n";
+constexpr const char* kValueRefused = "Value must be positive and nonzero.\n";
+constexpr const char* kNothingFound = "Nothing selected.\n";
+
+} // namespace
+
+UserInput::UserInput(CommandLine& commandLine, const Database* const& database)
+    : commandLine_(commandLine), database_(database)
+{
+}
+
+int UserInput::prepareInput(int flags, const std::string& keywords)
+{
+    flags_ = flags;
+    keywords_.clear();
+    std::istringstream words(keywords);
+    for (std::string word; words >> word;)
+        keywords_.push_back(word);
+    return rt::kNormal;
+}
+
+void UserInput::begin(const std::string& prompt, const Point3d* base)
+{
+    commandLine_.print(prompt);
+    hasBase_ = base != nullptr;
+    if (base != nullptr)
+        base_ = *base;
+}
+
+int UserInput::finish(int status)
+{
+    // Flags and keywords hold for one call only.
+    flags_ = 0;
+    keywords_.clear();
+    commandLine_.print("\n");
+    return status;
+}
+
+bool UserInput::nextEvent(InputEvent& event, int& status)
+{
+    if (source_ == nullptr || !source_->next(event)) {
+        status = rt::kCancel;
+        return false;
+    }
+    return true;
+}
+
+bool UserInput::matchKeyword(const std::string& typed, std::string& keyword) const
+{
+    const std::string* prefixMatch = nullptr;
+    int prefixMatches = 0;
+    for (const std::string& candidate : keywords_) {
+        if (sameSymbolName(candidate, typed)) {
+            keyword = candidate;
+            return true;
+        }
+        if (!typed.empty() && typed.size() < candidate.size() && sameSymbolName(candidate.substr(0, typed.size()), typed)) {
+            prefixMatch = &candidate;
+            ++prefixMatches;
+        }
+    }
+    if (prefixMatches == 1) {
+        keyword = *prefixMatch;
+        return true;
+    }
+    if ((flags_ & kInputArbitrary) != 0) {
+        keyword = typed;
+        return true;
+    }
+    return false;
+}
+
+void UserInput::refuse(const char* message)
+{
+    commandLine_.print(message);
+}
+
+UserInput::Read UserInput::common(const InputEvent& event, int& status)
+{
+    switch (event.type) {
+    case InputEvent::Type::Enter:
+        if ((flags_ & kInputNoNull) != 0) {
+            refuse(kInvalidInput);
+            return Read::Again;
+        }
+        status = rt::kNone;
+        return Read::Done;
+    case InputEvent::Type::Cancel:
+        commandLine_.print("*Cancel*");
+        status = rt::kCancel;
+        return Read::Done;
+    case InputEvent::Type::Error:
+        status = rt::kError;
+        return Read::Done;
+    case InputEvent::Type::Keyword: {
+        std::string keyword;
+        if (!matchKeyword(event.text, keyword)) {
+            refuse(kKeywordRequired);
+            return Read::Again;
+        }
+        commandLine_.print(event.text);
+        lastKeyword_ = keyword;
+        hasKeyword_ = true;
+        status = rt::kKeyword;
+        return Read::Done;
+    }
+    default:
+        return Read::Take;
+    }
+}
+
+int UserInput::getPoint(const Point3d* base, const std::string& prompt, Point3d& point)
+{
+    begin(prompt, base);
+    for (InputEvent event;;) {
+        int status = rt::kNormal;
+        if (!nextEvent(event, status))
+            return finish(status);
+        const Read read = common(event, status);
+        if (read == Read::Done)
+            return finish(status);
+        if (read == Read::Take && event.type == InputEvent::Type::Point) {
+            point = event.point;
+            return finish(rt::kNormal);
+        }
+        if (read == Read::Take)
+            refuse(kKeywordRequired);
+    }
+}
+
+int UserInput::getKeyword(char* buffer, std::size_t size)
+{
+    if (!hasKeyword_ || buffer == nullptr || size == 0)
+        return rt::kError;
+    const std::size_t length = std::min(lastKeyword_.size(), size - 1);
+    std::memcpy(buffer, lastKeyword_.data(), length);
+    buffer[length] = '\0';
+    hasKeyword_ = false;
+    return rt::kNormal;
+}
+
+int UserInput::getText(bool allowSpaces, const std::string& prompt, std::string& text)
+{
+    begin(prompt, nullptr);
+    for (InputEvent event;;) {
+        int status = rt::kNormal;
+        if (!nextEvent(event, status))
+            return finish(status);
+        switch (event.type) {
+        case InputEvent::Type::Text:
+        case InputEvent::Type::Keyword: // a text call takes any typing as text
+            text = allowSpaces ? event.text : event.text.substr(0, event.text.find(' '));
+            commandLine_.print(text);
+            return finish(rt::kNormal);
+        case InputEvent::Type::Enter:
+            text.clear();
+            return finish(rt::kNormal);
+        case InputEvent::Type::Cancel:
+            return finish(rt::kCancel);
+        case InputEvent::Type::Error:
+            return finish(rt::kError);
+        default:
+            refuse(kInvalidInput);
+        }
+    }
+}
+
+int UserInput::getDistance(const Point3d* base, const std::string& prompt, double& distance)
+{
+    begin(prompt, base);
+    bool haveFirst = base != nullptr;
+    Point3d first = base != nullptr ? *base : Point3d();
+    for (InputEvent event;;) {
+        int status = rt::kNormal;
+        if (!nextEvent(event, status))
+            return finish(status);
+        const Read read = common(event, status);
+        if (read == Read::Done)
+            return finish(status);
+        if (read == Read::Again)
+            continue;
+        double value = 0.0;
+        if (event.type == InputEvent::Type::Distance) {
+            value = event.value;
+        } else if (event.type == InputEvent::Type::Point && !haveFirst) {
+            first = event.point;
+            haveFirst = true;
+            continue;
+        } else if (event.type == InputEvent::Type::Point) {
+            value = first.distanceTo(event.point);
+        } else {
+            refuse(kInvalidInput);
+            continue;
+        }
+        if (((flags_ & kInputNoZero) != 0 && value == 0.0) || ((flags_ & kInputNoNegative) != 0 && value < 0.0)) {
+            refuse(kValueRefused);
+            continue;
+        }
+        distance = value;
+        return finish(rt::kNormal);
+    }
+}
+
+int UserInput::pickEntity(const std::string& prompt, EntityName& name, Point3d& picked)
+{
+    begin(prompt, nullptr);
+    for (InputEvent event;;) {
+        int status = rt::kNormal;
+        if (!nextEvent(event, status))
+            return finish(status);
+        const Read read = common(event, status);
+        if (read == Read::Done)
+            return finish(status);
+        if (read == Read::Again)
+            continue;
+        if (event.type != InputEvent::Type::Pick) {
+            refuse(kInvalidInput);
+            continue;
+        }
+        const Database* database = database_;
+        if (database == nullptr || !database->isKindOf<Entity>(event.entity) ||
+            nameFromId(*database, event.entity, name) != ErrorStatus::eOk) {
+            refuse(kNothingFound);
+            return finish(rt::kError);
+        }
+        picked = event.point;
+        return finish(rt::kNormal);
+    }
+}
+
+} // namespace host

@@ -26,7 +26,7 @@ void Application::newDrawing()
     variables_.resetToDefaults();
     coordinates_.setWorldUcs();
     setDefaultView();
-    input_.setSource(nullptr);
+    input_.reset();
     commandLine_.clear();
 }
 

@@ -22,6 +22,15 @@ UserInput::UserInput(CommandLine& commandLine, const Database* const& database)
 {
 }
 
+void UserInput::reset()
+{
+    source_ = nullptr;
+    flags_ = 0;
+    keywords_.clear();
+    hasKeyword_ = false;
+    hasBase_ = false;
+}
+
 int UserInput::prepareInput(int flags, const std::string& keywords)
 {
     flags_ = flags;
@@ -35,6 +44,7 @@ int UserInput::prepareInput(int flags, const std::string& keywords)
 void UserInput::begin(const std::string& prompt, const Point3d* base)
 {
     commandLine_.print(prompt);
+    hasKeyword_ = false; // a keyword is retrieved after the call that took it, not later
     hasBase_ = base != nullptr;
     if (base != nullptr)
         base_ = *base;

@@ -29,6 +29,8 @@ public:
     // Not owned; null means there is no input (every call cancels).
     void setSource(InputSource* source) { source_ = source; }
     InputSource* source() const { return source_; }
+    // No source, no pending flags, keywords or keyword.
+    void reset();
 
     // Flags and keywords (separated by spaces) for the next interactive call only.
     int prepareInput(int flags, const std::string& keywords);

@@ -128,27 +128,35 @@ UserInput::Read UserInput::common(const InputEvent& event, int& status)
         return Read::Done;
     }
     default:
-        return Read::Take;
+        refuse(kInvalidInput);
+        return Read::Again;
     }
 }
 
-int UserInput::getPoint(const Point3d* base, const std::string& prompt, Point3d& point)
+template <class Take>
+int UserInput::ask(const std::string& prompt, const Point3d* base, Take take)
 {
     begin(prompt, base);
     for (InputEvent event;;) {
         int status = rt::kNormal;
         if (!nextEvent(event, status))
             return finish(status);
-        const Read read = common(event, status);
+        Read read = take(event, status);
+        if (read == Read::Unhandled)
+            read = common(event, status);
         if (read == Read::Done)
             return finish(status);
-        if (read == Read::Take && event.type == InputEvent::Type::Point) {
-            point = event.point;
-            return finish(rt::kNormal);
-        }
-        if (read == Read::Take)
-            refuse(kKeywordRequired);
     }
+}
+
+int UserInput::getPoint(const Point3d* base, const std::string& prompt, Point3d& point)
+{
+    return ask(prompt, base, [&](const InputEvent& event, int&) {
+        if (event.type != InputEvent::Type::Point)
+            return Read::Unhandled;
+        point = event.point;
+        return Read::Done;
+    });
 }
 
 int UserInput::getKeyword(char* buffer, std::size_t size)
@@ -164,91 +172,63 @@ int UserInput::getKeyword(char* buffer, std::size_t size)
 
 int UserInput::getText(bool allowSpaces, const std::string& prompt, std::string& text)
 {
-    begin(prompt, nullptr);
-    for (InputEvent event;;) {
-        int status = rt::kNormal;
-        if (!nextEvent(event, status))
-            return finish(status);
+    return ask(prompt, nullptr, [&](const InputEvent& event, int&) {
         switch (event.type) {
         case InputEvent::Type::Text:
         case InputEvent::Type::Keyword: // a text call takes any typing as text
             text = allowSpaces ? event.text : event.text.substr(0, event.text.find(' '));
             commandLine_.print(text);
-            return finish(rt::kNormal);
+            return Read::Done;
         case InputEvent::Type::Enter:
             text.clear();
-            return finish(rt::kNormal);
-        case InputEvent::Type::Cancel:
-            return finish(rt::kCancel);
-        case InputEvent::Type::Error:
-            return finish(rt::kError);
+            return Read::Done;
         default:
-            refuse(kInvalidInput);
+            return Read::Unhandled;
         }
-    }
+    });
 }
 
 int UserInput::getDistance(const Point3d* base, const std::string& prompt, double& distance)
 {
-    begin(prompt, base);
     bool haveFirst = base != nullptr;
     Point3d first = base != nullptr ? *base : Point3d();
-    for (InputEvent event;;) {
-        int status = rt::kNormal;
-        if (!nextEvent(event, status))
-            return finish(status);
-        const Read read = common(event, status);
-        if (read == Read::Done)
-            return finish(status);
-        if (read == Read::Again)
-            continue;
+    return ask(prompt, base, [&](const InputEvent& event, int&) {
         double value = 0.0;
         if (event.type == InputEvent::Type::Distance) {
             value = event.value;
         } else if (event.type == InputEvent::Type::Point && !haveFirst) {
             first = event.point;
             haveFirst = true;
-            continue;
+            return Read::Again;
         } else if (event.type == InputEvent::Type::Point) {
             value = first.distanceTo(event.point);
         } else {
-            refuse(kInvalidInput);
-            continue;
+            return Read::Unhandled;
         }
         if (((flags_ & kInputNoZero) != 0 && value == 0.0) || ((flags_ & kInputNoNegative) != 0 && value < 0.0)) {
             refuse(kValueRefused);
-            continue;
+            return Read::Again;
         }
         distance = value;
-        return finish(rt::kNormal);
-    }
+        return Read::Done;
+    });
 }
 
 int UserInput::pickEntity(const std::string& prompt, EntityName& name, Point3d& picked)
 {
-    begin(prompt, nullptr);
-    for (InputEvent event;;) {
-        int status = rt::kNormal;
-        if (!nextEvent(event, status))
-            return finish(status);
-        const Read read = common(event, status);
-        if (read == Read::Done)
-            return finish(status);
-        if (read == Read::Again)
-            continue;
-        if (event.type != InputEvent::Type::Pick) {
-            refuse(kInvalidInput);
-            continue;
-        }
+    return ask(prompt, nullptr, [&](const InputEvent& event, int& status) {
+        if (event.type != InputEvent::Type::Pick)
+            return Read::Unhandled;
         const Database* database = database_;
         if (database == nullptr || !database->isKindOf<Entity>(event.entity) ||
             nameFromId(*database, event.entity, name) != ErrorStatus::eOk) {
             refuse(kNothingFound);
-            return finish(rt::kError);
+            status = rt::kError;
+            return Read::Done;
         }
         picked = event.point;
-        return finish(rt::kNormal);
-    }
+        return Read::Done;
+    });
 }
 
 } // namespace host

@@ -49,11 +49,15 @@ public:
     const Point3d* lastBase() const { return hasBase_ ? &base_ : nullptr; }
 
 private:
-    enum class Read { Take, Again, Done };
+    // What a call makes of one event: not its kind of input, ask again, or the call is done (with status).
+    enum class Read { Unhandled, Again, Done };
     // Reads the next event; false and a status when the call ends without one.
     bool nextEvent(InputEvent& event, int& status);
-    // Handles what every call answers alike: Enter, cancel, error and keywords. Done sets status.
+    // What every call answers alike: Enter, cancel, error and keywords; anything else is asked again.
     Read common(const InputEvent& event, int& status);
+    // One interactive call: prompt, then events until `take` or `common` is done with one.
+    template <class Take>
+    int ask(const std::string& prompt, const Point3d* base, Take take);
     bool matchKeyword(const std::string& typed, std::string& keyword) const;
     void refuse(const char* message);
     void begin(const std::string& prompt, const Point3d* base);

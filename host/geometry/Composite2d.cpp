@@ -12,6 +12,11 @@ namespace {
 // Hits whose parameters on the first curve differ by more than this are never the same point found
 // twice: duplicates come from the two segments at a vertex, which give the same parameter up to rounding.
 constexpr double kSameParamWindow = 1e-6;
+// A direction earns its own turned index after this many probes, on composites of at least this many
+// segments (smaller ones are searched fast enough by the world-frame index), for at most this many directions.
+constexpr int kAlignedIndexAfterProbes = 8;
+constexpr size_t kAlignedIndexMinSegments = 64;
+constexpr size_t kMaxAlignedIndexes = 4;
 
 // The part of the carrier beyond one end of an end segment: a ray for a straight segment, the whole
 // circle for an arc (its parameters are mapped back by paramOf).
@@ -265,6 +270,22 @@ const SegmentIndex& Composite2d::index() const
     return *index_;
 }
 
+const SegmentIndex& Composite2d::indexFor(const Linear2d& probe) const
+{
+    if (segments_.size() < kAlignedIndexMinSegments || probe.isPoint())
+        return index();
+    for (AlignedIndex& entry : aligned_) {
+        if (entry.direction != probe.direction && entry.direction != -probe.direction)
+            continue;
+        if (!entry.index && ++entry.probes >= kAlignedIndexAfterProbes)
+            entry.index = std::make_shared<const SegmentIndex>(segments_, entry.direction);
+        return entry.index ? *entry.index : index();
+    }
+    if (aligned_.size() < kMaxAlignedIndexes)
+        aligned_.push_back({probe.direction, 1, nullptr});
+    return index();
+}
+
 namespace {
 
 // Candidate segments of an indexed composite near a piece.
@@ -339,6 +360,31 @@ std::vector<CurveHit> intersectComposites(const Composite2d& a, bool extendA, co
     // A closed a meets b at its start vertex at both ends of its parameter range.
     if (a.isClosed() && merged.size() > 1 && distance(merged.front().point, merged.back().point) <= tol)
         merged.pop_back();
+    return merged;
+}
+
+std::vector<ProbeHit> probeComposite(const Composite2d& c, bool extend, const Linear2d& probe)
+{
+    std::vector<ProbeHit> hits;
+    if (c.segments().empty())
+        return hits;
+    const double tol = meetTolerance(probe, c.segments().front());
+    const auto test = [&](const Curve2d& piece, const auto& toParam) {
+        for (const MeetPoint& m : intersect(probe, piece, tol))
+            hits.push_back({m.point, m.uA, toParam(m.uB)});
+    };
+    const SegmentIndex& index = c.indexFor(probe);
+    index.query(probe, [&](int i) { test(c.segments()[i], [&](double u) { return c.paramOfSegment(i, u); }); });
+    for (int i : index.unbounded())
+        test(c.segments()[i], [&](double u) { return c.paramOfSegment(i, u); });
+    if (extend && !c.isClosed())
+        for (const Composite2d::Piece& p : c.extensionPieces())
+            test(p.curve, [&](double u) { return c.paramOf(p, u); });
+    std::sort(hits.begin(), hits.end(), [](const ProbeHit& x, const ProbeHit& y) { return x.uProbe < y.uProbe; });
+    std::vector<ProbeHit> merged;
+    for (const ProbeHit& h : hits)
+        if (merged.empty() || distance(merged.back().point, h.point) > tol)
+            merged.push_back(h);
     return merged;
 }
 

@@ -78,18 +78,37 @@ public:
 
     // The packed spatial index of the segments, built on first use and kept while the composite lives.
     const SegmentIndex& index() const;
+    // The index to search for a straight probe: a composite probed again and again along one direction
+    // (as inside tests do) gets an index of its own turned to that direction, where the probe is a thin box.
+    const SegmentIndex& indexFor(const Linear2d& probe) const;
 
 private:
     std::vector<Curve2d> segments_;
     std::vector<Point2d> vertices_;
     bool closed_ = false;
     mutable std::shared_ptr<const SegmentIndex> index_;
+    struct AlignedIndex {
+        Vector2d direction;
+        int probes = 0;
+        std::shared_ptr<const SegmentIndex> index;
+    };
+    mutable std::vector<AlignedIndex> aligned_;
 };
 
 // All points where two composites meet, ordered along a, coincident points once. extendA / extendB
 // extend an open composite's end segments (closed ones are never extended). Costs about
 // (n + m) log(n + m) plus the number of close pairs, through the segment indexes.
 std::vector<CurveHit> intersectComposites(const Composite2d& a, bool extendA, const Composite2d& b, bool extendB);
+// Where a straight probe (segment, ray or line) meets a composite (its end segments extended when
+// extend and open): ordered along the probe, coincident points once. The index finds the candidate
+// segments, so a ray costs a search along its path, not a scan.
+struct ProbeHit {
+    Point2d point;
+    double uProbe = 0.0;
+    double param = 0.0; // on the composite
+};
+std::vector<ProbeHit> probeComposite(const Composite2d& c, bool extend, const Linear2d& probe);
+
 // Whether the composites share a stretch (collinear or concentric overlap) somewhere.
 bool compositesOverlap(const Composite2d& a, const Composite2d& b);
 

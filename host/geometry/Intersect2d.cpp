@@ -47,12 +47,17 @@ bool acceptOnTurn(double angle, double start, double sense, double hi, double sl
 class MeetBuilder {
 public:
     explicit MeetBuilder(double tol) : tol_(tol) {}
-    void add(const Point2d& p, double uA, double uB) { found_.push_back({p, uA, uB}); }
+    void add(const Point2d& p, double uA, double uB)
+    {
+        if (count_ < found_.size())
+            found_[count_++] = {p, uA, uB};
+    }
     Meet finish(bool overlap)
     {
-        std::sort(found_.begin(), found_.end(), [](const MeetPoint& a, const MeetPoint& b) { return a.uA < b.uA; });
+        std::sort(found_.begin(), found_.begin() + count_, [](const MeetPoint& a, const MeetPoint& b) { return a.uA < b.uA; });
         Meet m;
-        for (const MeetPoint& p : found_) {
+        for (size_t i = 0; i < count_; ++i) {
+            const MeetPoint& p = found_[i];
             const bool repeat = std::any_of(m.begin(), m.end(), [&](const MeetPoint& q) {
                 return distance(p.point, q.point) <= tol_;
             });
@@ -71,7 +76,9 @@ public:
 
 private:
     double tol_;
-    std::vector<MeetPoint> found_;
+    // Candidates before merging: at most 4 meetings plus the ends of two curves on a common carrier.
+    std::array<MeetPoint, 16> found_{};
+    size_t count_ = 0;
 };
 
 bool isPointLike(const Curve2d& c, Point2d& at)

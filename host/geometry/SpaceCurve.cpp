@@ -559,31 +559,6 @@ std::vector<Point3d> orderedUnique(std::vector<Hit3d> hits, double tol, bool clo
     return points;
 }
 
-// Where a straight 2D probe meets a plan form (its extension pieces included when extend).
-struct PlanHit {
-    Point2d point;
-    double uProbe;
-    double param; // composite parameter on the plan form
-};
-
-std::vector<PlanHit> probePlan(const Composite2d& plan, bool extend, const Linear2d& probe, double tol)
-{
-    std::vector<PlanHit> hits;
-    const auto test = [&](const Curve2d& piece, const auto& toParam) {
-        for (const MeetPoint& m : intersect(probe, piece, tol))
-            hits.push_back({m.point, m.uA, toParam(m.uB)});
-    };
-    plan.index().query(probe, [&](int i) {
-        test(plan.segments()[i], [&](double u) { return plan.paramOfSegment(i, u); });
-    });
-    for (int i : plan.index().unbounded())
-        test(plan.segments()[i], [&](double u) { return plan.paramOfSegment(i, u); });
-    if (extend)
-        for (const Composite2d::Piece& p : plan.extensionPieces())
-            test(p.curve, [&](double u) { return plan.paramOf(p, u); });
-    return hits;
-}
-
 // The composite parameter of a point of the plane that lies on the plan form, if it does.
 bool paramOnPlan(const Composite2d& plan, bool extend, const Point2d& q, double tol, double& param)
 {
@@ -657,7 +632,7 @@ std::vector<Hit3d> planarWithStraight(const SpaceCurve& planar, bool extPlanar, 
                 const Vector2d d = plane.toPlaneCoords(piece.origin + piece.direction) - o;
                 probe = Linear2d{o, d.normal(), piece.uStart, piece.uEnd};
             }
-            for (const PlanHit& h : probePlan(plan, extPlanar, probe, tol))
+            for (const ProbeHit& h : probeComposite(plan, extPlanar, probe))
                 hits.push_back({paramOnPlanar ? planar.pointAtParam(Access::ownParam(planar, h.param))
                                               : piece.at(h.uProbe),
                                 paramOnPlanar ? Access::ownParam(planar, h.param) : piece.param(h.uProbe)});
@@ -688,7 +663,7 @@ std::vector<Hit3d> planarWithPlanar(const SpaceCurve& a, bool extA, const SpaceC
         const Point2d o = c.plane().toPlaneCoords(onBoth);
         const Vector2d d = c.plane().toPlaneCoords(onBoth + dir) - o;
         std::vector<std::pair<Point3d, double>> found;
-        for (const PlanHit& h : probePlan(c.planForm(), ext, Linear2d::line(o, d), tol))
+        for (const ProbeHit& h : probeComposite(c.planForm(), ext, Linear2d::line(o, d)))
             found.push_back({Access::lift(c, h.point), Access::ownParam(c, h.param)});
         return found;
     };

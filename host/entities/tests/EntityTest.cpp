@@ -269,6 +269,14 @@ TEST_F(PolylineWithVertices, CommonPropertiesAreChecked)
     EXPECT_EQ(target->lineweight(), 35);
     EXPECT_FALSE(target->isVisible());
     EXPECT_EQ(target->linetypeId(), db.continuousLinetypeId());
+    ASSERT_EQ(target->setColorIndex(3), S::eOk);
+    // The vertices follow their polyline.
+    for (ObjectId vertexId : target->vertexIds()) {
+        ObjectPtr<Vertex2d> vertex;
+        ASSERT_EQ(db.openObject(vertex, vertexId, OpenMode::Read), S::eOk);
+        EXPECT_EQ(vertex->colorIndex(), 3);
+        EXPECT_EQ(vertex->lineweight(), 35);
+    }
 }
 
 } // namespace

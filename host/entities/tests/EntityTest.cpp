@@ -148,6 +148,8 @@ protected:
             EXPECT_TRUE(none.isNull()); // not in a database yet
         }
         polyline->setClosed(true);
+        EXPECT_TRUE(polyline->vertexIds().empty()); // in memory: no ids yet
+        EXPECT_EQ(polyline->vertexValues().size(), 3u);
         ObjectId id;
         EXPECT_EQ(appendToModelSpace(db, polyline, id), S::eOk);
         return id;

@@ -58,13 +58,31 @@ void CDialog::TakeParentIcons() {
     SendMessageA(m_hwnd, WM_SETICON, ICON_SMALL, small);
 }
 
+void CDialog::CenterOverParent() {
+    RECT area;
+    if (m_parent && IsWindowVisible(m_parent)) {
+        GetWindowRect(m_parent, &area);
+    } else {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT self;
+    GetWindowRect(m_hwnd, &self);
+    const int width = self.right - self.left;
+    const int height = self.bottom - self.top;
+    const int x = area.left + (area.right - area.left - width) / 2;
+    const int y = area.top + (area.bottom - area.top - height) / 2;
+    SetWindowPos(m_hwnd, nullptr, x > 0 ? x : 0, y > 0 ? y : 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->m_hwnd = hwnd;
         dialog->UpdateData(false);
-        return dialog->OnInitDialog();
+        const BOOL result = dialog->OnInitDialog();
+        if (IsWindow(hwnd) && !IsZoomed(hwnd)) dialog->CenterOverParent();
+        return result;
     }
     auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     if (!dialog) return FALSE;  // messages before WM_INITDIALOG (WM_SETFONT)

@@ -59,6 +59,8 @@ protected:
 
     void OnCommandId(int id, CommandHandler handler) { m_commands[id] = std::move(handler); }
     void OnMessage(UINT message, MessageHandler handler) { m_messages[message] = std::move(handler); }
+    // Dialogs open centred over their parent (or the work area), unless maximised.
+    void CenterOverParent();
     // Copies the parent window's large and small icons to this dialog.
     void TakeParentIcons();
 

@@ -38,6 +38,8 @@ struct Vector2d {
     Vector2d& operator+=(const Vector2d& v) { x += v.x; y += v.y; return *this; }
     Vector2d& operator-=(const Vector2d& v) { x -= v.x; y -= v.y; return *this; }
     Vector2d& operator*=(double s) { x *= s; y *= s; return *this; }
+    constexpr bool operator==(const Vector2d& v) const { return x == v.x && y == v.y; }
+    constexpr bool operator!=(const Vector2d& v) const { return !(*this == v); }
 
     double length() const { return std::hypot(x, y); }
     constexpr double lengthSquared() const { return x * x + y * y; }

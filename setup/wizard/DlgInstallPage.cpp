@@ -1,0 +1,67 @@
+#include "setup/wizard/DlgInstallPage.h"
+
+#include "framework/App.h"
+#include "framework/Strings.h"
+#include "setup/steps/FileListing.h"
+#include "setup/steps/SetupMessages.h"
+#include "setup/wizard/WizardTexts.h"
+#include "setup/wizard/resource.h"
+
+#include <commctrl.h>
+
+CDlgInstallPage::CDlgInstallPage(HWND parent) : CWizardPage(IDD_INSTALL_PAGE, parent) {
+    OnCommandId(IDC_NEXT, [this] { EndDialog(ID_WIZNEXT); });
+    OnMessage(UWM_SETUP_PROGRESS, [this](WPARAM, LPARAM target) { return OnProgress(target); });
+    OnMessage(UWM_SETUP_CONFIGURING, [this](WPARAM, LPARAM) { return OnConfiguring(); });
+    OnMessage(UWM_SETUP_DONE, [this](WPARAM, LPARAM) -> LRESULT {
+        EnableItem(IDC_NEXT, true);
+        EndDialog(ID_WIZNEXT);
+        return 1;
+    });
+    OnMessage(UWM_SETUP_ABORTED, [this](WPARAM, LPARAM) -> LRESULT {
+        EndDialog(ID_WIZFINISH);
+        return 1;
+    });
+}
+
+BOOL CDlgInstallPage::OnInitDialog() {
+    CWizardPage::OnInitDialog();
+    EnableItem(IDC_NEXT, false);
+    m_sourceFolder = WithBackslash(Trim(m_sourceFolder));
+    m_targetFolder = WithBackslash(Trim(m_targetFolder));
+
+    // A 32-bit range: a medium of more than 65,520 files would wrap a 16-bit one.
+    const int files = CountSourceFiles(m_sourceFolder);
+    SendMessageA(Item(IDC_PROGRESS), PBM_SETRANGE32, 0, files + setup::kProgressMargin);
+    SendMessageA(Item(IDC_PROGRESS), PBM_SETSTEP, 1, 0);
+
+    if (!m_worker.IsRunning()) {  // never a second worker on the same object
+        m_worker.SetFolders(m_sourceFolder, m_targetFolder);
+        m_worker.SetMainWindow(GetSafeHwnd());
+        m_worker.CreateThread();
+    }
+    return TRUE;
+}
+
+void CDlgInstallPage::OnCancel() {
+    const std::string question = LoadResourceString(GetModuleHandleA(nullptr), IDS_CANCEL_QUESTION);
+    if (MessageBoxA(GetSafeHwnd(), question.c_str(), ApplicationName().c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    m_worker.RequestStop();
+    EndDialog(ID_WIZFINISH);
+}
+
+LRESULT CDlgInstallPage::OnProgress(LPARAM targetPath) {
+    SetItemText(IDC_STATUS, FormatText(setup::kCopyStatusFormat, reinterpret_cast<const char*>(targetPath)));
+    SendMessageA(Item(IDC_PROGRESS), PBM_STEPIT, 0, 0);
+    return 1;
+}
+
+LRESULT CDlgInstallPage::OnConfiguring() {
+    SetItemText(IDC_STATUS, "");
+    ShowItem(IDC_PROGRESS, false);
+    ShowItem(IDC_COPY_GROUP, false);
+    ShowItem(IDC_CONFIGURING, true);
+    EnableItem(IDCANCEL, false);
+    return 1;
+}

@@ -62,6 +62,10 @@ TEST(EntityExtents, CurvesIncludeTheirExtremePoints)
 
     Extents3d box;
     EXPECT_EQ(LightweightPolyline().getGeomExtents(box), S::eInvalidExtents);
+
+    // Two Chinese characters and a digit measure alike in UTF-8 and in GBK: two wide cells and a narrow one.
+    for (const char* chinese : {"\xE5\x9C\xB0\xE5\xBD\xA2" "1", "\xB5\xD8\xD0\xCE" "1"})
+        EXPECT_DOUBLE_EQ(Text({0, 0, 0}, chinese, ObjectId(), 1.0).advance(), 2.0 * kWideGlyphAdvance + kNarrowGlyphAdvance);
 }
 
 TEST(EntityTransform, MirroringAnArcKeepsItsNormalAndReversesItsEnds)

@@ -40,6 +40,10 @@ public:
 protected:
     void onAddedToDatabase(Database& database) override;
     void onErasedChanged(bool erased) override { vertices_.setErased(*database(), erased); }
+    ErrorStatus forEachSubEntity(const std::function<void(Entity&)>& change) override
+    {
+        return vertices_.update(database(), [&](Vertex2d& vertex) { change(vertex); });
+    }
 
 private:
     OwnedVertices<Vertex2d> vertices_;

@@ -23,6 +23,9 @@ public:
     ErrorStatus transformBy(const Matrix3d& transform) override;
     std::unique_ptr<Entity> clone() const override { return std::make_unique<Circle>(*this); }
 
+protected:
+    std::optional<SpaceCurve> buildSpaceCurve() const override;
+
 private:
     Point3d centre_;
     double radius_ = 1.0;

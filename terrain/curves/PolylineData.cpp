@@ -8,6 +8,7 @@
 #include "host/entities/Polyline2d.h"
 #include "host/entities/Polyline3d.h"
 #include "terrain/curves/CurveConstants.h"
+#include "terrain/curves/PlanExtents.h"
 
 #include <algorithm>
 #include <cmath>
@@ -199,16 +200,7 @@ int polylineBoundingBox(host::Database& db, EntityId id, Point3& lower, Point3& 
     PointArray vertices;
     if (polylineVertices(db, id, vertices) == 0)
         return 0;
-    double xmin = vertices[0].x, xmax = xmin, ymin = vertices[0].y, ymax = ymin;
-    for (int i = 1; i < vertices.count(); ++i) {
-        xmin = std::min(xmin, vertices[i].x);
-        xmax = std::max(xmax, vertices[i].x);
-        ymin = std::min(ymin, vertices[i].y);
-        ymax = std::max(ymax, vertices[i].y);
-    }
-    lower = Point3(xmin, ymin, 0.0);
-    upper = Point3(xmax, ymax, 0.0);
-    return 1;
+    return detail::planExtents(vertices, lower, upper) ? 1 : 0;
 }
 
 // Writers ------------------------------------------------------------------------------------------

@@ -48,6 +48,8 @@ BOOL CDlgInstallPage::OnInitDialog() {
 }
 
 void CDlgInstallPage::OnCancel() {
+    // Escape still arrives once the configuration has disabled the cancel button: nothing can be undone then.
+    if (!IsWindowEnabled(Item(IDCANCEL))) return;
     const std::string question = LoadResourceString(GetModuleHandleA(nullptr), IDS_CANCEL_QUESTION);
     if (MessageBoxA(GetSafeHwnd(), question.c_str(), ApplicationName().c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;

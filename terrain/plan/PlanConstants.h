@@ -17,8 +17,9 @@ inline constexpr double kOutwardOffset = 0.5;
 inline constexpr double kOnCurveTolerance = 1e-4;
 // measureCurve: smaller steps are refused (they would flood the caller with points).
 inline constexpr double kMinimumMeasureStep = 1e-6;
-// ... and so is a request for more points than this, instead of running for minutes.
-inline constexpr double kMaximumMeasurePoints = 1e7;
+// ... and so is a request for more points than this: more is a unit mistake, and the growth rule of the
+// arrays makes millions of points cost seconds.
+inline constexpr double kMaximumMeasurePoints = 1e5;
 // ... a curve whose distance at its end point is below this (a closed curve) is measured by its end parameter.
 inline constexpr double kMeasureLengthTolerance = 1e-9;
 

@@ -3,7 +3,7 @@
 #include "setup/steps/FileListing.h"
 #include "setup/tests/RegistryTestKeys.h"
 #include "setup/tests/ShellLinkReader.h"
-#include "setup/tests/fixtures/ControlFixtureKey.h"
+#include "setup/tests/fixtures/ControlFixtures.h"
 #include "setup/wizard/WizardTexts.h"
 #include "setup/wizard/resource.h"
 #include "tools/driver/Driver.h"
@@ -75,10 +75,8 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndSho
     // The control folder holds one real control; shortcuts go to the test's own shell folders; one host
     // release is installed natively with a default profile.
     ASSERT_TRUE(DeleteFileA((medium / "Controls\\说明.txt").c_str()));
-    std::string control = std::string(ORVEX_CONTROL_FIXTURES) + "\\GoodControl.ocx";
-    for (char& c : control)
-        if (c == '/') c = '\\';
-    ASSERT_TRUE(CopyFileA(control.c_str(), (medium / "Controls\\GoodControl.ocx").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA(ControlFixturePath("GoodControl.ocx").c_str(), (medium / "Controls\\GoodControl.ocx").c_str(), FALSE));
     ConfigurationCleanup cleanup;
     SavedRegistryValues shellFolders(ShellFolderValueNames());
     shellFolders.DeleteAll();

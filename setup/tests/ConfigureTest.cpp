@@ -4,7 +4,7 @@
 #include "setup/steps/SetupThread.h"
 #include "setup/tests/RegistryTestKeys.h"
 #include "setup/tests/ShellLinkReader.h"
-#include "setup/tests/fixtures/ControlFixtureKey.h"
+#include "setup/tests/fixtures/ControlFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +19,9 @@ constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\
 constexpr char kGroupName[] = "土方计算地形分析软件 Orvex V8.5";
 constexpr char kHostArguments[] = "/p \"<<enggOrvex V8>>\" /t acad.dwt";
 
-std::string ControlFixture(const std::string& name) {
-    std::string path = std::string(ORVEX_CONTROL_FIXTURES) + "\\" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
 
 void CopyControl(const std::string& fixture, const std::string& target) {
-    ASSERT_TRUE(CopyFileA(ControlFixture(fixture).c_str(), target.c_str(), FALSE)) << fixture;
+    ASSERT_TRUE(CopyFileA(ControlFixturePath(fixture).c_str(), target.c_str(), FALSE)) << fixture;
 }
 
 // Everything these tests write at fixed places is cleared before and after; tests take turns on it.

@@ -105,6 +105,10 @@ bool CSetupThread::CreateShortcuts() {
     const std::string group = JoinPath(programs, kProgramGroupName);
     MakeFolderPath(group);  // whatever the answer to a failure, the shortcuts are still attempted
 
+    // One apartment for all the shortcuts: each link's own initialisation then only nests in it,
+    // instead of setting COM up and tearing it down again per shortcut.
+    const ScopedComInit com;
+
     for (const PlannedShortcut& shortcut : PlanShortcuts(desktop, group, TargetFolder())) {
         DeleteFileA(shortcut.file.c_str());
         if (CreateLink(TargetFolder(), shortcut.file, shortcut.target, OrNone(shortcut.arguments),

@@ -28,22 +28,6 @@ constexpr ShellFolderSource kShellFolderSources[] = {
 // The icon of every shortcut that has one is the file's first icon.
 constexpr int kIconIndex = 0;
 
-// CoInitializeEx / CoUninitialize for the calling thread, balanced. A thread already in another
-// apartment keeps it (COM is usable all the same) and is left as it was.
-class ScopedComInit {
-public:
-    ScopedComInit() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ScopedComInit() {
-        if (SUCCEEDED(m_result)) CoUninitialize();
-    }
-    ScopedComInit(const ScopedComInit&) = delete;
-    ScopedComInit& operator=(const ScopedComInit&) = delete;
-    bool Usable() const { return SUCCEEDED(m_result) || m_result == RPC_E_CHANGED_MODE; }
-
-private:
-    HRESULT m_result;
-};
-
 // A value that is empty (or only blanks) names no folder: counted as missing, or the shortcuts would
 // land in the current folder.
 bool ReadFolder(const ShellFolderSource& source, const char* value, std::string& folder) {
@@ -56,6 +40,14 @@ bool ReadSource(const ShellFolderSource& source, std::string& desktop, std::stri
 }
 
 }  // namespace
+
+ScopedComInit::ScopedComInit() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+
+ScopedComInit::~ScopedComInit() {
+    if (SUCCEEDED(m_result)) CoUninitialize();
+}
+
+bool ScopedComInit::Usable() const { return SUCCEEDED(m_result) || m_result == RPC_E_CHANGED_MODE; }
 
 bool CreateLink(const std::string& workingFolder, const std::string& shortcutFile, const std::string& target,
                 const char* arguments, const char* iconFile) {

@@ -2,7 +2,23 @@
 // Shortcut files written through the shell's link object, and the shell folders they go to.
 #include "framework/Charset.h"
 
+#include <windows.h>
+
 #include <string>
+
+// COM for the calling thread (apartment model), balanced: undone on destruction when this object
+// initialised it. A thread already in another apartment keeps it and can use COM all the same.
+class ScopedComInit {
+public:
+    ScopedComInit();
+    ~ScopedComInit();
+    ScopedComInit(const ScopedComInit&) = delete;
+    ScopedComInit& operator=(const ScopedComInit&) = delete;
+    bool Usable() const;
+
+private:
+    HRESULT m_result;
+};
 
 // Saves a shortcut. arguments and iconFile may be nullptr (none); the icon index is 0. Replaces a file
 // of the same name. True when the shortcut was saved. COM is initialised for the call and that

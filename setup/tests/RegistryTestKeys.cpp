@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -64,9 +65,6 @@ std::string RawRegistryString(HKEY root, const std::string& path, const std::str
     return std::string(buffer.data());
 }
 
-}  // namespace testing_support
-
-namespace testing_support {
 
 FixedKeysLock::FixedKeysLock() : m_mutex(CreateMutexA(nullptr, FALSE, "OrvexSetupTests.FixedKeys")) {
     // An abandoned lock (a crashed test) is taken over all the same.
@@ -79,9 +77,6 @@ FixedKeysLock::~FixedKeysLock() {
     CloseHandle(m_mutex);
 }
 
-}  // namespace testing_support
-
-namespace testing_support {
 
 void WriteRegistryValue(const RegistryWrite& write) {
     SetRawRegistryValue(write.root, write.key, write.name, REG_SZ, write.data + '\0');
@@ -93,9 +88,6 @@ void HostReleaseKeys::Clear() {
             DeleteRegistryTree(root, path);
 }
 
-}  // namespace testing_support
-
-namespace testing_support {
 
 SavedRegistryValues::SavedRegistryValues(std::vector<RegistryValueName> names) {
     for (RegistryValueName& name : names) {

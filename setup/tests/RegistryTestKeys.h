@@ -1,15 +1,19 @@
 #pragma once
-// Registry keys owned by one test: a key path unique to the running test under a test-only folder,
-// removed with everything below it when the owner goes out of scope.
+// Registry helpers of the Setup step tests: scratch keys unique to a test, raw reads and writes that
+// bypass the operations under test, the host's release keys, remembered values put back at the end,
+// and a lock for the keys whose paths the product fixes.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
+// A key path unique to the running test under a test-only folder, removed with everything below it
+// when made and when the owner goes out of scope.
 class ScratchRegistryKey {
 public:
-    // root: HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE. The path is unique to the running test.
+    // root: HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
     explicit ScratchRegistryKey(HKEY root);
     ~ScratchRegistryKey();
     ScratchRegistryKey(const ScratchRegistryKey&) = delete;
@@ -26,18 +30,23 @@ void DeleteRegistryTree(HKEY root, const std::string& path);
 bool RegistryKeyExists(HKEY root, const std::string& path);
 // Number of values and subkeys of a key; -1 when the key does not exist.
 int RegistryKeyEntryCount(HKEY root, const std::string& path);
-// Writes raw data of any type, bypassing the operations under test.
+// Writes raw data of any type.
 void SetRawRegistryValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
                          const std::string& bytes);
-// Reads a REG_SZ value without the operations under test; "<missing>" when absent.
+// Reads a REG_SZ value ("" names the default value); "<missing>" when absent.
 std::string RawRegistryString(HKEY root, const std::string& path, const std::string& name);
 
-}  // namespace testing_support
-
-namespace testing_support {
+struct RegistryWrite {
+    HKEY root;
+    std::string key;
+    std::string name;
+    std::string data;  // written as REG_SZ
+};
+void WriteRegistryValue(const RegistryWrite& write);
 
 // Held by every test that writes keys whose paths are fixed by the product (host releases, shell
-// folders, the product key), so that tests running in parallel against the one prefix take turns.
+// folders, the product key, the control fixture's key), so that tests running in parallel against the
+// one prefix take turns.
 class FixedKeysLock {
 public:
     FixedKeysLock();
@@ -49,20 +58,8 @@ private:
     HANDLE m_mutex;
 };
 
-}  // namespace testing_support
-
-namespace testing_support {
-
-struct RegistryWrite {
-    HKEY root;
-    std::string key;
-    std::string name;
-    std::string data;  // written as REG_SZ
-};
-void WriteRegistryValue(const RegistryWrite& write);
-
-// The host's release keys (both roots, both views) are removed when made and when destroyed, and on
-// Clear: the test prefix has no real host installed, so they hold only what tests put there.
+// The host's release keys (both roots, both views) are removed when made, on Clear and when destroyed:
+// the test prefix has no real host installed, so they hold only what tests put there.
 class HostReleaseKeys {
 public:
     HostReleaseKeys() { Clear(); }
@@ -71,12 +68,6 @@ public:
     HostReleaseKeys& operator=(const HostReleaseKeys&) = delete;
     void Clear();
 };
-
-}  // namespace testing_support
-
-#include <vector>
-
-namespace testing_support {
 
 struct RegistryValueName {
     HKEY root;
@@ -104,7 +95,8 @@ private:
     std::vector<Saved> m_saved;
 };
 
-// The shell-folder values of the three sources Setup reads, in source order.
+// The shell-folder values of the three sources Setup reads, in source order: per-user "Desktop" and
+// "Programs" of the two per-user keys, then the all-users pair.
 std::vector<RegistryValueName> ShellFolderValueNames();
 
 }  // namespace testing_support

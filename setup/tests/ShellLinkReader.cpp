@@ -1,6 +1,7 @@
 #include "setup/tests/ShellLinkReader.h"
 
 #include "framework/Handles.h"
+#include "setup/steps/ShellLinks.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -10,7 +11,7 @@ namespace testing_support {
 
 ShellLinkFields ReadShellLink(const std::string& file) {
     ShellLinkFields fields;
-    const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ScopedComInit com;
     {
         ComPtr<IShellLinkA> link;
         ComPtr<IPersistFile> persist;
@@ -31,7 +32,6 @@ ShellLinkFields ReadShellLink(const std::string& file) {
             if (SUCCEEDED(link->GetWorkingDirectory(text, sizeof text))) fields.workingFolder = text;
         }
     }
-    if (SUCCEEDED(init)) CoUninitialize();
     return fields;
 }
 

@@ -15,6 +15,8 @@ TEST(ShellLink, SavedShortcutsReadBackWithEveryFieldSet) {
     TempFolder folder;
     const std::string work = folder.Path() + "\\";
     WriteFileBytes(folder / "Orvex-64.exe", "");
+    MakeFolders(folder / "土方");
+    WriteFileBytes(folder / "土方\\Orvex-64.exe", "");
     WriteFileBytes(folder / "OrvexV8.5.ico", "");
     struct Case {
         const char* title;
@@ -27,7 +29,7 @@ TEST(ShellLink, SavedShortcutsReadBackWithEveryFieldSet) {
         {"launcher, nothing optional", folder / "Orvex-64.exe", nullptr, nullptr},
         {"host with the product's profile", "C:\\Program Files\\AutoCAD 2006\\acad.exe",
          "/p \"<<enggOrvex V8>>\" /t acad.dwt", icon.c_str()},
-        {"Chinese shortcut name", folder / "Orvex-64.exe", nullptr, nullptr},
+        {"target in a Chinese folder", folder / "土方\\Orvex-64.exe", nullptr, nullptr},
     };
     int n = 0;
     for (const Case& c : cases) {

@@ -197,3 +197,41 @@ TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoesItsPart) {
+    for (int answer : {IDIGNORE, IDABORT}) {
+        TempFolder medium, where;
+        MakeSmallMedium(medium);
+        RemoveTree(medium / "Temp");
+        const std::string t = where / "Orvex";
+        SetupSession session(medium.Path());
+        GoToInstall(session, t);
+
+        HWND question = session.WaitFor(kProgramName, IDIGNORE);
+        ASSERT_NE(question, nullptr);
+        const std::string text = driver::MessageBoxText(question);
+        EXPECT_NE(text.find("\n找不到安装文件的路径 " + (medium / "Temp") + "\\，\n"), std::string::npos) << text;
+        // The page behind the question shows the last file copied.
+        HWND page = GetWindow(question, GW_OWNER);
+        ASSERT_NE(page, nullptr);
+        Sleep(200);  // the page repaints its status line within 50 ms
+        EXPECT_EQ(driver::ControlText(page, IDC_STATUS), t + "\\Database\\terrain.mdb ...");
+        ASSERT_TRUE(driver::Click(question, answer, SetupSession::kStepTimeoutMs));
+
+        if (answer == IDIGNORE) {  // the folder is made and logged, the installation goes on
+            ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_README));
+            ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_NEXT));
+            ASSERT_TRUE(session.WaitForExit());
+            EXPECT_NE(ReadFileBytes(t + "\\Uninstall.log").find("Made Dir: " + t + "\\Temp\r\n"), std::string::npos);
+            EXPECT_TRUE(FileExists(t + "\\readme.txt"));
+        } else {  // the wizard ends at once, without a log
+            ASSERT_TRUE(session.WaitForExit());
+            EXPECT_FALSE(FileExists(t + "\\Uninstall.log"));
+            EXPECT_FALSE(FileExists(t + "\\readme.txt"));
+        }
+    }
+}
+
+}  // namespace

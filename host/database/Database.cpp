@@ -108,6 +108,7 @@ ErrorStatus Database::acquire(DbObject& object, OpenMode mode)
         if (object.readers_ > 0)
             return ErrorStatus::eWasOpenForRead;
         object.writer_ = true;
+        object.onOpenedForWrite();
     } else {
         ++object.readers_;
     }
@@ -135,6 +136,7 @@ ErrorStatus changeOpenMode(Database&, DbObject& object, OpenMode from, OpenMode 
             return ErrorStatus::eWasErased;
         object.readers_ = 0;
         object.writer_ = true;
+        object.onOpenedForWrite();
     } else if (from == OpenMode::Write && to == OpenMode::Read) {
         object.writer_ = false;
         object.readers_ = 1;

@@ -59,6 +59,9 @@ protected:
     virtual void onAddedToDatabase(Database&) {}
     // Called after the erased flag changed; owners pass the change on to their sub-objects.
     virtual void onErasedChanged(bool) {}
+    // Called when the object is opened for write (also by upgrading a read): what it derived from its
+    // state (cached geometry) may be stale from now on.
+    virtual void onOpenedForWrite() {}
 
 private:
     friend class Database;

@@ -25,6 +25,9 @@ public:
     ErrorStatus transformBy(const Matrix3d& transform) override;
     std::unique_ptr<Entity> clone() const override { return std::make_unique<Arc>(*this); }
 
+protected:
+    std::optional<SpaceCurve> buildSpaceCurve() const override;
+
 private:
     double startAngle_ = 0.0;
     double endAngle_ = kPi;

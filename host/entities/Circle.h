@@ -14,6 +14,9 @@ public:
     ErrorStatus getGeomExtents(Extents3d& extents) const override;
     ErrorStatus transformBy(const Matrix3d& transform) override { return transformCircle(transform); }
     std::unique_ptr<Entity> clone() const override { return std::make_unique<Circle>(*this); }
+
+protected:
+    std::optional<SpaceCurve> buildSpaceCurve() const override;
 };
 
 } // namespace host

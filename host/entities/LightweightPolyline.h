@@ -51,6 +51,9 @@ public:
     ErrorStatus transformBy(const Matrix3d& transform) override;
     std::unique_ptr<Entity> clone() const override { return std::make_unique<LightweightPolyline>(*this); }
 
+protected:
+    std::optional<SpaceCurve> buildSpaceCurve() const override;
+
 private:
     bool validIndex(int index) const { return index >= 0 && index < numVerts(); }
     // Runs a change on vertex `index` when the index is valid and writing is allowed.

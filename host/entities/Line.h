@@ -22,6 +22,9 @@ public:
     ErrorStatus transformBy(const Matrix3d& transform) override;
     std::unique_ptr<Entity> clone() const override { return std::make_unique<Line>(*this); }
 
+protected:
+    std::optional<SpaceCurve> buildSpaceCurve() const override;
+
 private:
     Point3d start_;
     Point3d end_;

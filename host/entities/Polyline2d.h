@@ -38,8 +38,14 @@ public:
     std::unique_ptr<Entity> clone() const override { return std::make_unique<Polyline2d>(*this); }
 
 protected:
+    std::optional<SpaceCurve> buildSpaceCurve() const override;
+    bool keepsSpaceCurve() const override { return false; }
     void onAddedToDatabase(Database& database) override;
     void onErasedChanged(bool erased) override { vertices_.setErased(*database(), erased); }
+    ErrorStatus forEachSubEntity(const std::function<void(Entity&)>& change) override
+    {
+        return vertices_.update(database(), [&](Vertex2d& vertex) { change(vertex); });
+    }
 
 private:
     OwnedVertices<Vertex2d> vertices_;

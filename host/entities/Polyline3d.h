@@ -29,8 +29,14 @@ public:
     std::unique_ptr<Entity> clone() const override { return std::make_unique<Polyline3d>(*this); }
 
 protected:
+    std::optional<SpaceCurve> buildSpaceCurve() const override;
+    bool keepsSpaceCurve() const override { return false; }
     void onAddedToDatabase(Database& database) override;
     void onErasedChanged(bool erased) override { vertices_.setErased(*database(), erased); }
+    ErrorStatus forEachSubEntity(const std::function<void(Entity&)>& change) override
+    {
+        return vertices_.update(database(), [&](Vertex3d& vertex) { change(vertex); });
+    }
 
 private:
     OwnedVertices<Vertex3d> vertices_;

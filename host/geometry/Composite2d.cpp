@@ -288,13 +288,13 @@ const SegmentIndex& Composite2d::indexFor(const Linear2d& probe) const
 
 namespace {
 
-// Candidate segments of an indexed composite near a piece.
-void candidatesNear(const SegmentIndex& index, const Curve2d& piece, const std::function<void(int)>& visit)
+// Candidate segments of a composite near a piece, through the index that suits the piece.
+void candidatesNear(const Composite2d& c, const Curve2d& piece, const std::function<void(int)>& visit)
 {
     if (const auto* l = std::get_if<Linear2d>(&piece))
-        index.query(*l, visit);
+        c.indexFor(*l).query(*l, visit);
     else
-        index.query(extents(piece), visit);
+        c.index().query(extents(piece), visit);
 }
 
 struct PieceRef {
@@ -328,7 +328,7 @@ std::vector<CurveHit> intersectComposites(const Composite2d& a, bool extendA, co
         piecesA.push_back({&p.curve, &p, p.segment});
     const SegmentIndex& indexB = b.index();
     for (const PieceRef& pa : piecesA) {
-        candidatesNear(indexB, *pa.curve, [&](int j) { test(pa, {&b.segments()[j], nullptr, j}); });
+        candidatesNear(b, *pa.curve, [&](int j) { test(pa, {&b.segments()[j], nullptr, j}); });
         for (int j : indexB.unbounded())
             test(pa, {&b.segments()[j], nullptr, j});
     }
@@ -336,7 +336,7 @@ std::vector<CurveHit> intersectComposites(const Composite2d& a, bool extendA, co
     const SegmentIndex& indexA = a.index();
     for (const auto& p : extB) {
         const PieceRef pb{&p.curve, &p, p.segment};
-        candidatesNear(indexA, p.curve, [&](int i) { test({&a.segments()[i], nullptr, i}, pb); });
+        candidatesNear(a, p.curve, [&](int i) { test({&a.segments()[i], nullptr, i}, pb); });
         for (int i : indexA.unbounded())
             test({&a.segments()[i], nullptr, i}, pb);
         for (size_t k = 0; k < extA.size(); ++k)
@@ -390,10 +390,9 @@ std::vector<ProbeHit> probeComposite(const Composite2d& c, bool extend, const Li
 
 bool compositesOverlap(const Composite2d& a, const Composite2d& b)
 {
-    const SegmentIndex& indexB = b.index();
     bool overlap = false;
     for (const Curve2d& s : a.segments()) {
-        candidatesNear(indexB, s, [&](int j) {
+        candidatesNear(b, s, [&](int j) {
             overlap = overlap || intersect(s, b.segments()[j]).kind == MeetCase::Overlap;
         });
         if (overlap)

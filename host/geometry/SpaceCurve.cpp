@@ -604,10 +604,25 @@ Point3d liftOnto(const SpaceCurve& a, const Plane& p, const Point2d& h, double c
     return Access::chainPoint(a, cp);
 }
 
+// The curve's plan form in p's coordinates: its own (with its index) when p's axes are the curve's own
+// plane axes moved along the normal, as for plan curves seen in the world XY plane; else a projection.
+const Composite2d& planIn(const SpaceCurve& c, const Plane& p, std::optional<Composite2d>& storage)
+{
+    if (c.form() == SpaceCurve::Form::Planar) {
+        const PlanMap m = mapBetween(c.plane(), p);
+        if (m.origin == Point2d(0.0, 0.0) && m.ex == Vector2d(1.0, 0.0) && m.ey == Vector2d(0.0, 1.0))
+            return c.planForm();
+    }
+    storage = c.projectedOnto(p);
+    return *storage;
+}
+
 std::vector<Point3d> intersectProjected(const SpaceCurve& a, bool extA, const SpaceCurve& b, bool extB, const Plane& p,
                                         double tol)
 {
-    const Composite2d a2 = a.projectedOnto(p), b2 = b.projectedOnto(p);
+    std::optional<Composite2d> storeA, storeB;
+    const Composite2d& a2 = planIn(a, p, storeA);
+    const Composite2d& b2 = planIn(b, p, storeB);
     std::vector<Hit3d> hits;
     for (const CurveHit& h : intersectComposites(a2, extA, b2, extB))
         hits.push_back({liftOnto(a, p, h.point, h.paramA), h.paramA});

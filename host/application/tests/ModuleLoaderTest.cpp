@@ -24,6 +24,22 @@ TEST(ModuleLoader, LibrariesThatCannotServeAsModulesAreRefusedClearly)
     EXPECT_EQ(loader.registerSeveralDrawings(nullptr), ErrorStatus::eModuleNotLoaded);
 }
 
+TEST(ModuleLoader, ALockedModuleStaysAndARefusingOneIsClosed)
+{
+    ModuleLoader loader;
+    ASSERT_EQ(loader.load(LOCKED_MODULE_PATH), ErrorStatus::eOk) << loader.lastError();
+    const ModuleLoader::ModuleRecord* record = loader.find(LOCKED_MODULE_PATH);
+    ASSERT_NE(record, nullptr);
+    EXPECT_FALSE(record->unlocked);
+    EXPECT_FALSE(record->severalDrawings);
+    EXPECT_EQ(loader.unload(LOCKED_MODULE_PATH), ErrorStatus::eModuleLocked);
+    EXPECT_TRUE(loader.isLoaded(LOCKED_MODULE_PATH)); // closed by the loader's end instead
+
+    EXPECT_EQ(loader.load(REFUSING_MODULE_PATH), ErrorStatus::eModuleRefused);
+    EXPECT_FALSE(loader.isLoaded(REFUSING_MODULE_PATH));
+    EXPECT_EQ(loader.loadedModules().size(), 1u);
+}
+
 TEST(ResourceChain, RecordsEnterAtTheHeadAndLeaveFromAnywhere)
 {
     ExtensionModule first, second, third;

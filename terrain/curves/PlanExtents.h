@@ -1,0 +1,27 @@
+#pragma once
+// The plan box of a point list, shared by the services that report extents.
+
+#include "terrain/core/Arrays.h"
+
+#include <algorithm>
+
+namespace terrain::detail {
+
+// Corners (min x, min y, 0) and (max x, max y, 0); false for an empty list.
+inline bool planExtents(const PointArray& points, Point3& lower, Point3& upper)
+{
+    if (points.count() == 0)
+        return false;
+    double xmin = points[0].x, xmax = xmin, ymin = points[0].y, ymax = ymin;
+    for (int i = 1; i < points.count(); ++i) {
+        xmin = std::min(xmin, points[i].x);
+        xmax = std::max(xmax, points[i].x);
+        ymin = std::min(ymin, points[i].y);
+        ymax = std::max(ymax, points[i].y);
+    }
+    lower = Point3(xmin, ymin, 0.0);
+    upper = Point3(xmax, ymax, 0.0);
+    return true;
+}
+
+} // namespace terrain::detail

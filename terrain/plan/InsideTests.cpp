@@ -1,0 +1,106 @@
+#include "terrain/plan/InsideTests.h"
+
+#include "host/entities/Ray.h"
+#include "terrain/curves/PolylineData.h"
+#include "terrain/plan/CurveAccess.h"
+#include "terrain/plan/PlanConstants.h"
+
+namespace terrain {
+
+namespace {
+
+constexpr int kAsDrawn = 0;
+
+// Crossings of the ray from `from` along `direction` with the curve, in plan.
+std::vector<host::Point3d> rayCrossings(const host::Curve& curve, const Point3& from, const Vector2& direction)
+{
+    const host::Ray ray({from.x, from.y, 0.0}, {direction.x, direction.y, 0.0});
+    return detail::meetPoints(ray, curve, kAsDrawn, true);
+}
+
+bool insideOpen(const host::Curve& curve, const Point3& point)
+{
+    if (rayCrossings(curve, point, kInsideTestDirection1).size() % 2 == 1)
+        return true;
+    return rayCrossings(curve, point, kInsideTestDirection2).size() % 2 == 1;
+}
+
+} // namespace
+
+int isInsideClosedCurve(host::Database& db, Point3 point, EntityId curve)
+{
+    point.z = 0.0;
+    bool inside = false;
+    detail::withCurve(db, curve, [&](const host::Curve& c) { inside = insideOpen(c, point); });
+    return inside ? 1 : 0;
+}
+
+int isOnCurve(host::Database& db, const Point3& point, EntityId curve)
+{
+    bool on = false;
+    detail::withCurve(db, curve, [&](const host::Curve& c) {
+        host::Point3d closest;
+        on = c.getClosestPointTo(toHost(point), closest) == host::ErrorStatus::eOk &&
+             host::distance(closest, toHost(point)) < kOnCurveTolerance;
+    });
+    return on ? 1 : 0;
+}
+
+int interiorPoint(host::Database& db, EntityId polyline, Point3& point)
+{
+    PointArray v;
+    polylineVertices(db, polyline, v);
+    const int n = v.count();
+    if (n < 3)
+        return 0;
+    if (n == 3) {
+        const double mx = 0.5 * (v[0].x + v[1].x), my = 0.5 * (v[0].y + v[1].y);
+        point.x = 0.5 * (mx + v[2].x);
+        point.y = 0.5 * (my + v[2].y);
+        return 1;
+    }
+    // Midpoints of chords between non-neighbouring vertices, the first vertex's chords first. The
+    // polyline stays open for read throughout so each test reuses its geometry.
+    bool found = false;
+    detail::withCurve(db, polyline, [&](const host::Curve& c) {
+        for (int i = 0; i < n && !found; ++i)
+            for (int j = 0; j < n && !found; ++j) {
+                if (std::abs(i - j) <= 1)
+                    continue;
+                const Point3 mid(0.5 * (v[i].x + v[j].x), 0.5 * (v[i].y + v[j].y), 0.0);
+                if (insideOpen(c, mid)) {
+                    point.x = mid.x;
+                    point.y = mid.y;
+                    found = true;
+                }
+            }
+    });
+    return found ? 1 : 0;
+}
+
+int outsidePointOnRay(host::Database& db, EntityId polyline, Point3& point)
+{
+    Point3 centre = point;
+    if (interiorPoint(db, polyline, centre) == 0)
+        return 0;
+    bool found = false;
+    detail::withCurve(db, polyline, [&](const host::Curve& c) {
+        for (const host::Point3d& p : rayCrossings(c, centre, kOutsideRayDirection)) {
+            // Just beyond the crossing, along the ray: k past it, whatever the size of the figure.
+            const host::Vector2d d = host::Vector2d(p.x - centre.x, p.y - centre.y);
+            const double len = d.length();
+            if (len == 0.0)
+                continue;
+            const Point3 q(p.x + d.x / len * kOutwardOffset, p.y + d.y / len * kOutwardOffset, point.z);
+            if (!insideOpen(c, q)) {
+                point.x = q.x;
+                point.y = q.y;
+                found = true;
+                return;
+            }
+        }
+    });
+    return found ? 1 : 0;
+}
+
+} // namespace terrain

@@ -171,9 +171,6 @@ TEST_F(WizardEndToEnd, BackAndForwardKeepTheChoicesAndCancelNoBringsThePageBack)
 namespace {
 
 TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
-#if !__has_include("setup/steps/RegistryStrings.h")
-    GTEST_SKIP() << "the registry string operations are not in this build yet";
-#endif
     TempFolder medium;
     MakeSmallMedium(medium);
     ASSERT_TRUE(RunRegTool("add \"HKLM\\" + std::string(setup::kProductKey) + "\" /v " +

@@ -54,6 +54,13 @@ protected:
         ASSERT_TRUE(driver::SetControlText(folderPage, IDC_TARGET_FOLDER, target));
         ASSERT_TRUE(driver::Click(folderPage, IDC_NEXT, SetupSession::kStepTimeoutMs));
     }
+
+    // Cancel on the page with the marker, Yes to the quit question: the program ends.
+    void QuitFrom(SetupSession& session, int markerId) {
+        ASSERT_TRUE(session.Click(kTitle, markerId, IDCANCEL));
+        ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
+        EXPECT_TRUE(session.WaitForExit());
+    }
 };
 
 TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
@@ -159,16 +166,8 @@ TEST_F(WizardEndToEnd, BackAndForwardKeepTheChoicesAndCancelNoBringsThePageBack)
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(driver::MessageBoxText(quit), setup::kQuitQuestion);
     ASSERT_TRUE(driver::Click(quit, IDNO, SetupSession::kStepTimeoutMs));
-    folder = session.WaitFor(kTitle, IDC_TARGET_FOLDER);
-    ASSERT_NE(folder, nullptr);
-    ASSERT_TRUE(session.Click(kTitle, IDC_TARGET_FOLDER, IDCANCEL));
-    ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
-    EXPECT_TRUE(session.WaitForExit());
+    QuitFrom(session, IDC_TARGET_FOLDER);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
     TempFolder medium;
@@ -186,16 +185,9 @@ TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
             EXPECT_TRUE(session.WaitForExit());  // the program ends before any page
             continue;
         }
-        // Yes runs the wizard; leave it from the first page.
-        ASSERT_TRUE(session.Click(kTitle, IDC_INTRO_HINT, IDCANCEL));
-        ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
-        EXPECT_TRUE(session.WaitForExit());
+        QuitFrom(session, IDC_INTRO_HINT);  // Yes ran the wizard: leave it from the first page
     }
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoesItsPart) {
     for (int answer : {IDIGNORE, IDABORT}) {

@@ -223,4 +223,23 @@ TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoe
     }
 }
 
+TEST_F(WizardEndToEnd, ALogThatCannotBeWrittenIsReportedAndTheInstallationStillFinishes) {
+    TempFolder medium, where;
+    MakeSmallMedium(medium);
+    const std::string t = where / "Orvex";
+    MakeFolders(t + "\\Uninstall.log");  // a folder where the log should go
+    SetupSession session(medium.Path());
+    GoToInstall(session, t);
+
+    HWND error = session.WaitFor(kProgramName, IDOK);
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(driver::MessageBoxText(error).find(t + "\\Uninstall.log"), std::string::npos);
+    ASSERT_TRUE(driver::Click(error, IDOK, SetupSession::kStepTimeoutMs));
+    ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_README));
+    ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_NEXT));
+    ASSERT_TRUE(session.WaitForExit());
+    EXPECT_TRUE(FileExists(t + "\\readme.txt"));
+    EXPECT_TRUE(FolderExists(t + "\\Uninstall.log"));
+}
+
 }  // namespace

@@ -441,7 +441,14 @@ bool SpaceCurve::isClockwise() const
     return unbounded_ == Unbounded::No && newellArea(vertices_).z < 0.0;
 }
 
-Box3d SpaceCurve::extents() const
+const Box3d& SpaceCurve::extents() const
+{
+    if (!extents_)
+        extents_ = computeExtents();
+    return *extents_;
+}
+
+Box3d SpaceCurve::computeExtents() const
 {
     Box3d box;
     if (form_ == Form::Straight) {

@@ -770,6 +770,17 @@ std::vector<Hit3d> straightWithStraight(const SpaceCurve& a, bool extA, const Sp
 
 } // namespace
 
+int planRayHitCount(const SpaceCurve& curve, const Point3d& base, const Vector3d& direction)
+{
+    const Plane worldXY;
+    const Vector2d d(direction.x, direction.y);
+    if (d.lengthSquared() == 0.0)
+        return 0;
+    std::optional<Composite2d> storage;
+    const Composite2d& plan = planIn(curve, worldXY, storage);
+    return static_cast<int>(probeComposite(plan, false, Linear2d::ray(base.toPlan(), d)).size());
+}
+
 std::vector<Point3d> intersectWith(const SpaceCurve& a, const SpaceCurve& b, ExtendMode mode, const Plane* projection)
 {
     const bool extA = (mode == ExtendMode::ExtendThis || mode == ExtendMode::ExtendBoth) && !a.isClosed();

@@ -105,4 +105,9 @@ private:
 std::vector<Point3d> intersectWith(const SpaceCurve& a, const SpaceCurve& b, ExtendMode mode,
                                    const Plane* projection = nullptr);
 
+// How many distinct points the ray from base along direction meets the curve in, both seen in the world
+// XY plane: the same count as intersectWith(ray, curve, None, XY) gives, without making the points
+// (inside tests ask this by the hundred thousand).
+int planRayHitCount(const SpaceCurve& curve, const Point3d& base, const Vector3d& direction);
+
 } // namespace host

@@ -18,11 +18,18 @@ std::vector<host::Point3d> rayCrossings(const host::Curve& curve, const Point3& 
     return detail::meetPoints(ray, curve, kAsDrawn, true);
 }
 
+// Odd when the ray from the point meets the curve an odd number of times (in plan).
+bool oddHits(const host::Curve& curve, const Point3& from, const Vector2& direction)
+{
+    int count = 0;
+    return curve.countPlanRayHits({from.x, from.y, 0.0}, {direction.x, direction.y, 0.0}, count) ==
+               host::ErrorStatus::eOk &&
+           count % 2 == 1;
+}
+
 bool insideOpen(const host::Curve& curve, const Point3& point)
 {
-    if (rayCrossings(curve, point, kInsideTestDirection1).size() % 2 == 1)
-        return true;
-    return rayCrossings(curve, point, kInsideTestDirection2).size() % 2 == 1;
+    return oddHits(curve, point, kInsideTestDirection1) || oddHits(curve, point, kInsideTestDirection2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "framework/App.h"
 
+#include "framework/MessageLoop.h"
 #include "framework/Strings.h"
 
 namespace {
@@ -21,14 +22,7 @@ int CWinApp::Start(HINSTANCE instance) {
     return code != 0 ? code : exitCode;
 }
 
-int CWinApp::Run() {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
+int CWinApp::Run() { return RunMessageLoop(); }
 
 std::string ApplicationName() {
     const std::string path = ModuleFilePath(nullptr);

@@ -1,5 +1,7 @@
 #include "framework/WorkerThread.h"
 
+#include "framework/MessageLoop.h"
+
 #include <process.h>
 
 CWinThread::~CWinThread() { WaitPumping(); }
@@ -36,14 +38,7 @@ void CWinThread::WaitPumping() {
     }
 }
 
-int CWinThread::Run() {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
+int CWinThread::Run() { return RunMessageLoop(); }
 
 void CWinThread::PostQuitToOwnThread() { PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 0, 0); }
 

@@ -35,6 +35,8 @@ ErrorStatus BlockTableRecord::appendEntity(std::unique_ptr<Entity>& entity, Obje
 std::vector<ObjectId> BlockTableRecord::entityIds(bool includeErased) const
 {
     std::vector<ObjectId> ids;
+    if (database() == nullptr)
+        return ids; // entities appended in memory have no ids yet
     for (ObjectId id : entities_)
         if (includeErased || !database()->peek(id)->isErased())
             ids.push_back(id);

@@ -45,6 +45,8 @@ ObjectId addRecord(Database& database, ObjectId tableId, const std::string& name
 
 Database::Database()
 {
+    static std::uint64_t databasesMade = 0;
+    serial_ = ++databasesMade;
     createStandardObjects();
 }
 

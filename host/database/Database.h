@@ -62,6 +62,8 @@ public:
     // How many open references are held now: 0 whenever every service closed what it opened.
     int openObjectCount() const { return openCount_; }
     bool contains(ObjectId id) const { return peek(id) != nullptr; }
+    // A number no other database of this process has: tells names of different drawings apart.
+    std::uint64_t serial() const { return serial_; }
 
     // The object without opening it, for the database's own bookkeeping (owners reading their records).
     const DbObject* peek(ObjectId id) const;
@@ -100,6 +102,7 @@ private:
     std::uint64_t nextId_ = 1;
     std::uint64_t nextHandle_ = 1;
     int openCount_ = 0;
+    std::uint64_t serial_;
 
     ObjectId blockTable_, layerTable_, linetypeTable_, textStyleTable_, ucsTable_, viewTable_, regAppTable_;
     ObjectId modelSpace_, paperSpace_, layerZero_, byLayer_, byBlock_, continuous_, standardStyle_;

@@ -53,6 +53,7 @@ inline constexpr int kEntityName = 5006;
 inline constexpr int kSelectionSet = 5007;
 inline constexpr int kPoint3 = 5009;
 inline constexpr int kLong = 5010;
+inline constexpr int kNone = 5000; // no value: the end of a list
 } // namespace kind
 
 } // namespace host

@@ -53,6 +53,8 @@ bool SymbolTable::has(const std::string& name) const
 std::vector<ObjectId> SymbolTable::recordIds(bool includeErased) const
 {
     std::vector<ObjectId> ids;
+    if (database() == nullptr)
+        return ids;
     for (ObjectId candidate : records_)
         if (includeErased || !database()->peek(candidate)->isErased())
             ids.push_back(candidate);

@@ -2,23 +2,17 @@
 // A circular arc: centre, radius, normal, and start and end angles measured counter-clockwise about the
 // normal from the x axis of its plane (arbitrary-axis rule).
 
-#include "host/entities/Curve.h"
+#include "host/entities/CircularCurve.h"
 
 namespace host {
 
-class Arc : public Curve {
+class Arc : public CircularCurve {
 public:
     Arc() = default;
     // Angles are normalised into [0, 2pi).
     Arc(const Point3d& centre, const Vector3d& normal, double radius, double startAngle, double endAngle);
     const char* typeName() const override { return "ARC"; }
 
-    const Point3d& center() const { return centre_; }
-    ErrorStatus setCenter(const Point3d& c) { return assign(centre_, c); }
-    double radius() const { return radius_; }
-    ErrorStatus setRadius(double radius) { return assignPositive(radius_, radius); }
-    const Vector3d& normal() const { return normal_; }
-    ErrorStatus setNormal(const Vector3d& n) { return assignNormal(normal_, n); }
     double startAngle() const { return startAngle_; }
     ErrorStatus setStartAngle(double angle) { return assign(startAngle_, normalizeAngle(angle)); }
     double endAngle() const { return endAngle_; }
@@ -35,9 +29,6 @@ protected:
     std::optional<SpaceCurve> buildSpaceCurve() const override;
 
 private:
-    Point3d centre_;
-    double radius_ = 1.0;
-    Vector3d normal_ = Vector3d::zAxis();
     double startAngle_ = 0.0;
     double endAngle_ = kPi;
 };

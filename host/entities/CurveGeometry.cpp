@@ -13,10 +13,10 @@ std::optional<SpaceCurve> Line::buildSpaceCurve() const { return SpaceCurve::lin
 
 std::optional<SpaceCurve> Arc::buildSpaceCurve() const
 {
-    return SpaceCurve::arc(centre_, normal_, radius_, startAngle_, endAngle_);
+    return SpaceCurve::arc(center(), normal(), radius(), startAngle_, endAngle_);
 }
 
-std::optional<SpaceCurve> Circle::buildSpaceCurve() const { return SpaceCurve::circle(centre_, normal_, radius_); }
+std::optional<SpaceCurve> Circle::buildSpaceCurve() const { return SpaceCurve::circle(center(), normal(), radius()); }
 
 std::optional<SpaceCurve> LightweightPolyline::buildSpaceCurve() const
 {

@@ -31,34 +31,34 @@ ErrorStatus checkReference(const Database* database, ObjectId id)
 ErrorStatus Entity::setLayer(ObjectId layerId)
 {
     const ErrorStatus status = checkReference<LayerTableRecord>(database(), layerId);
-    return status == ErrorStatus::eOk ? assign(layerId_, layerId) : status;
+    return status == ErrorStatus::eOk ? setProperty(&Entity::layerId_, layerId) : status;
 }
 
 ErrorStatus Entity::setColorIndex(short index)
 {
     if (index < kColorByBlock || index > kColorByLayer)
         return ErrorStatus::eInvalidInput;
-    return assign(color_, Color::fromIndex(index));
+    return setProperty(&Entity::color_, Color::fromIndex(index));
 }
 
 ErrorStatus Entity::setColor(const Color& color)
 {
     if (!color.isTrueColor && (color.index < kColorByBlock || color.index > kColorByLayer))
         return ErrorStatus::eInvalidInput;
-    return assign(color_, color);
+    return setProperty(&Entity::color_, color);
 }
 
 ErrorStatus Entity::setLinetype(ObjectId linetypeId)
 {
     const ErrorStatus status = checkReference<LinetypeTableRecord>(database(), linetypeId);
-    return status == ErrorStatus::eOk ? assign(linetypeId_, linetypeId) : status;
+    return status == ErrorStatus::eOk ? setProperty(&Entity::linetypeId_, linetypeId) : status;
 }
 
 ErrorStatus Entity::setLinetypeScale(double scale)
 {
     if (!(scale > 0.0) || !std::isfinite(scale))
         return ErrorStatus::eInvalidInput;
-    return assign(linetypeScale_, scale);
+    return setProperty(&Entity::linetypeScale_, scale);
 }
 
 ErrorStatus Entity::setLineweight(int weight)
@@ -67,7 +67,7 @@ ErrorStatus Entity::setLineweight(int weight)
                           std::end(kStandardLineweights);
     if (!standard && weight != kLineweightByLayer && weight != kLineweightByBlock && weight != kLineweightDefault)
         return ErrorStatus::eInvalidInput;
-    return assign(lineweight_, weight);
+    return setProperty(&Entity::lineweight_, weight);
 }
 
 ErrorStatus Entity::setPropertiesFrom(const Entity& source)
@@ -76,13 +76,16 @@ ErrorStatus Entity::setPropertiesFrom(const Entity& source)
         return status;
     if (source.database() != database() && database() != nullptr && source.database() != nullptr)
         return ErrorStatus::eInvalidInput; // ids of another drawing mean nothing here
-    layerId_ = source.layerId_;
-    color_ = source.color_;
-    linetypeId_ = source.linetypeId_;
-    linetypeScale_ = source.linetypeScale_;
-    lineweight_ = source.lineweight_;
-    visible_ = source.visible_;
-    return ErrorStatus::eOk;
+    auto copy = [&source](Entity& target) {
+        target.layerId_ = source.layerId_;
+        target.color_ = source.color_;
+        target.linetypeId_ = source.linetypeId_;
+        target.linetypeScale_ = source.linetypeScale_;
+        target.lineweight_ = source.lineweight_;
+        target.visible_ = source.visible_;
+    };
+    copy(*this);
+    return forEachSubEntity(copy);
 }
 
 ErrorStatus Entity::getTransformedCopy(const Matrix3d& transform, std::unique_ptr<Entity>& copy) const

@@ -9,6 +9,7 @@
 #include "host/geometry/Matrix3d.h"
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,7 +33,8 @@ public:
     // One of the standard lineweights (hundredths of a millimetre) or ByLayer, ByBlock, Default.
     ErrorStatus setLineweight(int weight);
     bool isVisible() const { return visible_; }
-    ErrorStatus setVisibility(bool visible) { return assign(visible_, visible); }
+    ErrorStatus setVisibility(bool visible) { return setProperty(&Entity::visible_, visible); }
+    // Every property setter also sets the entity's sub-entities (a polyline's vertices).
     // Takes layer, colour, linetype, linetype scale, lineweight and visibility from another entity.
     ErrorStatus setPropertiesFrom(const Entity& source);
 
@@ -48,6 +50,16 @@ protected:
     Entity(const Entity&) = default;
     // An entity that names no layer or linetype gets the current layer and ByLayer.
     void onAddedToDatabase(Database& database) override;
+    // Runs a change on each sub-entity (each opened for write while it runs); none by default.
+    virtual ErrorStatus forEachSubEntity(const std::function<void(Entity&)>&) { return ErrorStatus::eOk; }
+    // A common property set here and on every sub-entity.
+    template <class V>
+    ErrorStatus setProperty(V Entity::*field, const V& value)
+    {
+        if (const ErrorStatus status = assign(this->*field, value); status != ErrorStatus::eOk)
+            return status;
+        return forEachSubEntity([&](Entity& sub) { sub.*field = value; });
+    }
     // A unit normal from any non-zero vector.
     ErrorStatus assignNormal(Vector3d& field, const Vector3d& normal)
     {

@@ -50,6 +50,8 @@ public:
     std::vector<ObjectId> ids(const Database* database) const
     {
         std::vector<ObjectId> live;
+        if (database == nullptr)
+            return live; // vertices in memory have no ids yet
         for (ObjectId id : ids_)
             if (!database->peek(id)->isErased())
                 live.push_back(id);

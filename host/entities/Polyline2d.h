@@ -42,6 +42,10 @@ protected:
     bool keepsSpaceCurve() const override { return false; }
     void onAddedToDatabase(Database& database) override;
     void onErasedChanged(bool erased) override { vertices_.setErased(*database(), erased); }
+    ErrorStatus forEachSubEntity(const std::function<void(Entity&)>& change) override
+    {
+        return vertices_.update(database(), [&](Vertex2d& vertex) { change(vertex); });
+    }
 
 private:
     OwnedVertices<Vertex2d> vertices_;

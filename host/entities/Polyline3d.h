@@ -33,6 +33,10 @@ protected:
     bool keepsSpaceCurve() const override { return false; }
     void onAddedToDatabase(Database& database) override;
     void onErasedChanged(bool erased) override { vertices_.setErased(*database(), erased); }
+    ErrorStatus forEachSubEntity(const std::function<void(Entity&)>& change) override
+    {
+        return vertices_.update(database(), [&](Vertex3d& vertex) { change(vertex); });
+    }
 
 private:
     OwnedVertices<Vertex3d> vertices_;

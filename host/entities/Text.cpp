@@ -4,9 +4,25 @@
 #include "host/database/TextStyleTable.h"
 #include "host/entities/EntityFrame.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace host {
+namespace {
+
+// Bytes of the multi-byte character at i: a well-formed UTF-8 sequence, else a double-byte character of
+// the ANSI code page (GBK), so texts of either encoding measure alike.
+std::size_t wideCharacterLength(const std::string& text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t utf8 = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    bool wellFormed = utf8 != 0 && i + utf8 <= text.size();
+    for (std::size_t k = 1; wellFormed && k < utf8; ++k)
+        wellFormed = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+    return wellFormed ? utf8 : std::min<std::size_t>(2, text.size() - i);
+}
+
+} // namespace
 
 Text::Text(const Point3d& position, const std::string& text, ObjectId styleId, double height, double rotation)
     : position_(position), alignmentPoint_(position), text_(text), height_(height > 0.0 ? height : kDefaultTextHeight),
@@ -40,10 +56,8 @@ double Text::advance() const
             cells += kNarrowGlyphAdvance;
             ++i;
         } else {
-            // One multi-byte character (a GBK pair or a UTF-8 sequence) is one wide glyph.
-            std::size_t length = (lead >= 0xF0) ? 4 : (lead >= 0xE0) ? 3 : 2;
             cells += kWideGlyphAdvance;
-            i += length;
+            i += wideCharacterLength(text_, i);
         }
     }
     return cells * height_ * widthFactor_;

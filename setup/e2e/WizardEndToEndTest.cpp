@@ -167,3 +167,33 @@ TEST_F(WizardEndToEnd, BackAndForwardKeepTheChoicesAndCancelNoBringsThePageBack)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
+#if !__has_include("setup/steps/RegistryStrings.h")
+    GTEST_SKIP() << "the registry string operations are not in this build yet";
+#endif
+    TempFolder medium;
+    MakeSmallMedium(medium);
+    ASSERT_TRUE(RunRegTool("add \"HKLM\\" + std::string(setup::kProductKey) + "\" /v " +
+                           setup::kInstallPathValue + " /d C:\\old /f"));
+    for (int answer : {IDNO, IDYES}) {
+        SetupSession session(medium.Path());
+        HWND question = session.WaitFor(setup::kReinstallCaption, IDNO);
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(driver::MessageBoxText(question), setup::kReinstallQuestion);
+        EXPECT_EQ(session.WaitFor(kTitle, IDC_INTRO_HINT, 0), nullptr);  // no page before the answer
+        ASSERT_TRUE(driver::Click(question, answer, SetupSession::kStepTimeoutMs));
+        if (answer == IDNO) {
+            EXPECT_TRUE(session.WaitForExit());  // the program ends before any page
+            continue;
+        }
+        // Yes runs the wizard; leave it from the first page.
+        ASSERT_TRUE(session.Click(kTitle, IDC_INTRO_HINT, IDCANCEL));
+        ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
+        EXPECT_TRUE(session.WaitForExit());
+    }
+}
+
+}  // namespace

@@ -18,6 +18,10 @@ CDlgInstallPage::CDlgInstallPage(HWND parent) : CWizardPage(IDD_INSTALL_PAGE, pa
         EndDialog(ID_WIZNEXT);
         return 1;
     });
+    OnMessage(WM_TIMER, [this](WPARAM timer, LPARAM) -> LRESULT {
+        if (timer == setup::kProgressTimerId) ShowProgress();
+        return 0;
+    });
     OnMessage(UWM_SETUP_ABORTED, [this](WPARAM, LPARAM) -> LRESULT {
         EndDialog(ID_WIZFINISH);
         return 1;
@@ -44,6 +48,8 @@ BOOL CDlgInstallPage::OnInitDialog() {
 }
 
 void CDlgInstallPage::OnCancel() {
+    // Escape still arrives once the configuration has disabled the cancel button: nothing can be undone then.
+    if (!IsWindowEnabled(Item(IDCANCEL))) return;
     const std::string question = LoadResourceString(GetModuleHandleA(nullptr), IDS_CANCEL_QUESTION);
     if (MessageBoxA(GetSafeHwnd(), question.c_str(), ApplicationName().c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
@@ -51,13 +57,31 @@ void CDlgInstallPage::OnCancel() {
     EndDialog(ID_WIZFINISH);
 }
 
+// Each entry steps the bar and names the file, but the screen is repainted at most every few
+// milliseconds: painting ten thousand status lines would cost more than copying the files.
 LRESULT CDlgInstallPage::OnProgress(LPARAM targetPath) {
-    SetItemText(IDC_STATUS, FormatText(setup::kCopyStatusFormat, reinterpret_cast<const char*>(targetPath)));
-    SendMessageA(Item(IDC_PROGRESS), PBM_STEPIT, 0, 0);
+    m_status = FormatText(setup::kCopyStatusFormat, reinterpret_cast<const char*>(targetPath));
+    ++m_unshownSteps;
+    if (GetTickCount() - m_lastShown >= setup::kProgressRepaintMs) {
+        ShowProgress();
+    } else if (!m_flushPending) {
+        m_flushPending = SetTimer(GetSafeHwnd(), setup::kProgressTimerId, setup::kProgressRepaintMs, nullptr) != 0;
+    }
     return 1;
 }
 
+void CDlgInstallPage::ShowProgress() {
+    if (m_flushPending) KillTimer(GetSafeHwnd(), setup::kProgressTimerId);
+    m_flushPending = false;
+    if (m_unshownSteps == 0) return;
+    SetItemText(IDC_STATUS, m_status);
+    SendMessageA(Item(IDC_PROGRESS), PBM_DELTAPOS, static_cast<WPARAM>(m_unshownSteps), 0);
+    m_unshownSteps = 0;
+    m_lastShown = GetTickCount();
+}
+
 LRESULT CDlgInstallPage::OnConfiguring() {
+    ShowProgress();
     SetItemText(IDC_STATUS, "");
     ShowItem(IDC_PROGRESS, false);
     ShowItem(IDC_COPY_GROUP, false);

@@ -23,6 +23,12 @@ protected:
 private:
     LRESULT OnProgress(LPARAM targetPath);
     LRESULT OnConfiguring();
+    // Puts the latest status line and the steps counted since the last repaint on screen.
+    void ShowProgress();
 
     CSetupThread m_worker;
+    std::string m_status;     // latest status line, not yet shown
+    int m_unshownSteps = 0;   // progress steps not yet shown
+    DWORD m_lastShown = 0;    // tick of the last repaint
+    bool m_flushPending = false;  // the repaint timer is set
 };

@@ -23,6 +23,9 @@ inline constexpr char kCopyStatusFormat[] = "%s ...";
 // The progress bar's range is the number of files plus this margin, so it never quite fills up
 // before the configuration steps, which send no progress.
 inline constexpr int kProgressMargin = 15;
+// The install page repaints its status line and bar at most this often while files stream past.
+inline constexpr UINT kProgressRepaintMs = 50;
+inline constexpr UINT_PTR kProgressTimerId = 1;
 // Background of the main window while it shows no picture.
 inline constexpr COLORREF kBackgroundColour = RGB(0, 128, 128);
 

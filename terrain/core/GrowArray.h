@@ -157,7 +157,7 @@ public:
                 return;
             }
             NewStorage::fill(fresh, n);
-            std::memcpy(static_cast<void*>(fresh), items_, sizeof(T) * std::min(count_, n));
+            copyElements(fresh, items_, std::min(count_, n));
         }
         Storage::release(items_);
         items_ = fresh;
@@ -173,12 +173,19 @@ private:
         return std::min<std::int64_t>(grown, INT_MAX);
     }
 
+    // memcpy without the null pointer an empty array has (undefined even for zero bytes).
+    static void copyElements(T* to, const T* from, int n)
+    {
+        if (n > 0)
+            std::memcpy(static_cast<void*>(to), from, sizeof(T) * static_cast<std::size_t>(n));
+    }
+
     void copyFrom(const GrowArray& other)
     {
         setCapacity(other.capacity_);
         if (capacity_ != other.capacity_)
             return;
-        std::memcpy(static_cast<void*>(items_), other.items_, sizeof(T) * other.count_);
+        copyElements(items_, other.items_, other.count_);
         count_ = other.count_;
     }
 

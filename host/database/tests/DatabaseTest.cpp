@@ -210,6 +210,31 @@ TEST_F(DatabaseTest, SymbolTableNamesAreUniqueIgnoringCase)
     EXPECT_EQ(zero->setColorIndex(256), S::eInvalidInput);
 }
 
+TEST_F(DatabaseTest, BlockDefinitionMadeInMemoryBringsItsEntities)
+{
+    auto block = std::make_unique<BlockTableRecord>();
+    ASSERT_EQ(block->setName("Tree"), S::eOk);
+    std::unique_ptr<Entity> circle = std::make_unique<Circle>(Point3d(0, 0, 0), Vector3d::zAxis(), 1.0);
+    ObjectId none;
+    ASSERT_EQ(block->appendEntity(circle, none), S::eOk);
+    EXPECT_TRUE(none.isNull());
+    EXPECT_TRUE(block->entityIds().empty());
+
+    ObjectPtr<BlockTable> blocks;
+    ASSERT_EQ(db.openObject(blocks, db.blockTableId(), OpenMode::Write), S::eOk);
+    ObjectId blockId;
+    ASSERT_EQ(blocks->add(block, blockId), S::eOk);
+    blocks.close();
+
+    ObjectPtr<BlockTableRecord> tree;
+    ASSERT_EQ(db.openObject(tree, blockId, OpenMode::Read), S::eOk);
+    EXPECT_FALSE(tree->isLayout());
+    ASSERT_EQ(tree->entityIds().size(), 1u);
+    ObjectPtr<Circle> member;
+    ASSERT_EQ(db.openObject(member, tree->entityIds()[0], OpenMode::Read), S::eOk);
+    EXPECT_EQ(member->ownerId(), blockId);
+}
+
 TEST_F(DatabaseTest, CurrentLayerMustBeALiveLayer)
 {
     const ObjectId line = appendLine();

@@ -62,6 +62,10 @@ TEST(EntityExtents, CurvesIncludeTheirExtremePoints)
 
     Extents3d box;
     EXPECT_EQ(LightweightPolyline().getGeomExtents(box), S::eInvalidExtents);
+
+    // Two Chinese characters and a digit measure alike in UTF-8 and in GBK: two wide cells and a narrow one.
+    for (const char* chinese : {"\xE5\x9C\xB0\xE5\xBD\xA2" "1", "\xB5\xD8\xD0\xCE" "1"})
+        EXPECT_DOUBLE_EQ(Text({0, 0, 0}, chinese, ObjectId(), 1.0).advance(), 2.0 * kWideGlyphAdvance + kNarrowGlyphAdvance);
 }
 
 TEST(EntityTransform, MirroringAnArcKeepsItsNormalAndReversesItsEnds)
@@ -148,6 +152,8 @@ protected:
             EXPECT_TRUE(none.isNull()); // not in a database yet
         }
         polyline->setClosed(true);
+        EXPECT_TRUE(polyline->vertexIds().empty()); // in memory: no ids yet
+        EXPECT_EQ(polyline->vertexValues().size(), 3u);
         ObjectId id;
         EXPECT_EQ(appendToModelSpace(db, polyline, id), S::eOk);
         return id;
@@ -269,6 +275,14 @@ TEST_F(PolylineWithVertices, CommonPropertiesAreChecked)
     EXPECT_EQ(target->lineweight(), 35);
     EXPECT_FALSE(target->isVisible());
     EXPECT_EQ(target->linetypeId(), db.continuousLinetypeId());
+    ASSERT_EQ(target->setColorIndex(3), S::eOk);
+    // The vertices follow their polyline.
+    for (ObjectId vertexId : target->vertexIds()) {
+        ObjectPtr<Vertex2d> vertex;
+        ASSERT_EQ(db.openObject(vertex, vertexId, OpenMode::Read), S::eOk);
+        EXPECT_EQ(vertex->colorIndex(), 3);
+        EXPECT_EQ(vertex->lineweight(), 35);
+    }
 }
 
 } // namespace

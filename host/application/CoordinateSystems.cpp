@@ -1,0 +1,69 @@
+#include "host/application/CoordinateSystems.h"
+
+#include "host/geometry/Plane.h"
+#include "host/geometry/Tolerance.h"
+
+namespace host {
+
+ErrorStatus CoordinateSystems::setUcs(const Point3d& origin, const Vector3d& xAxis, const Vector3d& yAxis,
+                                      ObjectId namedId)
+{
+    const Vector3d x = xAxis.normal();
+    const Vector3d z = cross(x, yAxis).normal();
+    if (isZeroLength(x) || isZeroLength(z))
+        return ErrorStatus::eInvalidInput;
+    ucs_ = Frame{origin, x, cross(z, x), z};
+    ucsId_ = namedId;
+    return ErrorStatus::eOk;
+}
+
+bool CoordinateSystems::isWorldUcs() const
+{
+    const Frame world;
+    return isEqual(ucs_.origin, world.origin) && isEqual(ucs_.xAxis, world.xAxis) && isEqual(ucs_.yAxis, world.yAxis);
+}
+
+ErrorStatus CoordinateSystems::setView(const ViewSettings& view)
+{
+    if (isZeroLength(view.direction) || !(view.height > 0.0) || !(view.width > 0.0))
+        return ErrorStatus::eInvalidInput;
+    view_ = view;
+    view_.direction = view.direction.normal();
+    return ErrorStatus::eOk;
+}
+
+Frame CoordinateSystems::displayFrame() const
+{
+    const Plane plane(view_.target, view_.direction);
+    const Vector3d z = plane.normal();
+    const Vector3d x = plane.xAxis().rotatedBy(-view_.twist, z);
+    return Frame{view_.target, x, cross(z, x), z};
+}
+
+Frame CoordinateSystems::frameOf(CoordSpace space) const
+{
+    switch (space) {
+    case CoordSpace::User: return ucs_;
+    case CoordSpace::Display: return displayFrame();
+    case CoordSpace::World: break;
+    }
+    return Frame();
+}
+
+Point3d CoordinateSystems::toWorld(const Point3d& p, CoordSpace from, bool displacement) const
+{
+    if (from == CoordSpace::World)
+        return p;
+    const Frame frame = frameOf(from);
+    return displacement ? Point3d() + frame.toWorld(p.asVector()) : frame.toWorld(p);
+}
+
+Point3d CoordinateSystems::fromWorld(const Point3d& p, CoordSpace to, bool displacement) const
+{
+    if (to == CoordSpace::World)
+        return p;
+    const Frame frame = frameOf(to);
+    return displacement ? Point3d() + frame.fromWorld(p.asVector()) : frame.fromWorld(p);
+}
+
+} // namespace host

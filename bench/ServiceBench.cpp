@@ -2,6 +2,7 @@
 // many points against one large boundary, beside GEOS's prepared polygon on the same data.
 #include "BenchData.h"
 
+#include "host/application/Application.h"
 #include "host/database/ModelSpace.h"
 #include "host/entities/LightweightPolyline.h"
 #include "terrain/plan/InsideTests.h"
@@ -35,7 +36,8 @@ void EntityPointsTyped(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
     const bool cold = state.range(1) != 0;
-    host::Database db;
+    host::application().newDrawing();
+    host::Database& db = host::application().workingDatabase();
     const EntityId a = addPolyline(db, bench::wavyLine(n, 0.0), false);
     const EntityId b = addPolyline(db, bench::wavyLine(n, 1.3), false);
     terrain::PointArray points;
@@ -46,7 +48,7 @@ void EntityPointsTyped(benchmark::State& state)
             touch(db, b);
             state.ResumeTiming();
         }
-        terrain::entityPointsTyped(db, a, b, 0, points);
+        terrain::entityPointsTyped(a, b, 0, points);
         benchmark::DoNotOptimize(points.count());
     }
     state.counters["points"] = points.count();
@@ -62,14 +64,15 @@ BENCHMARK(EntityPointsTyped)->ArgsProduct({{1000, 10000, 100000}, {0}})->ArgName
 
 void IsInsideClosedCurve(benchmark::State& state)
 {
-    host::Database db;
+    host::application().newDrawing();
+    host::Database& db = host::application().workingDatabase();
     const EntityId boundary = addPolyline(db, bench::starBoundary(bench::kBoundaryVertices, 3.5e6, 5e5, 1000.0), true);
     const auto points = bench::randomPoints(bench::kQueryPoints, 3.5e6, 5e5, 1000.0);
     int inside = 0;
     for (auto _ : state) {
         inside = 0;
         for (const host::Point2d& p : points)
-            inside += terrain::isInsideClosedCurve(db, terrain::Point3(p.x, p.y, 0.0), boundary);
+            inside += terrain::isInsideClosedCurve(terrain::Point3(p.x, p.y, 0.0), boundary);
         benchmark::DoNotOptimize(inside);
     }
     state.counters["inside"] = inside;

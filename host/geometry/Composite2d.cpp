@@ -333,8 +333,8 @@ std::vector<CurveHit> intersectComposites(const Composite2d& a, bool extendA, co
             test(pa, {&b.segments()[j], nullptr, j});
     }
     // b's extensions against a's bounded segments through a's index, and against a's unbounded pieces.
-    const SegmentIndex& indexA = a.index();
     for (const auto& p : extB) {
+        const SegmentIndex& indexA = a.index();
         const PieceRef pb{&p.curve, &p, p.segment};
         candidatesNear(a, p.curve, [&](int i) { test({&a.segments()[i], nullptr, i}, pb); });
         for (int i : indexA.unbounded())

@@ -441,7 +441,14 @@ bool SpaceCurve::isClockwise() const
     return unbounded_ == Unbounded::No && newellArea(vertices_).z < 0.0;
 }
 
-Box3d SpaceCurve::extents() const
+const Box3d& SpaceCurve::extents() const
+{
+    if (!extents_)
+        extents_ = computeExtents();
+    return *extents_;
+}
+
+Box3d SpaceCurve::computeExtents() const
 {
     Box3d box;
     if (form_ == Form::Straight) {
@@ -762,6 +769,17 @@ std::vector<Hit3d> straightWithStraight(const SpaceCurve& a, bool extA, const Sp
 }
 
 } // namespace
+
+int planRayHitCount(const SpaceCurve& curve, const Point3d& base, const Vector3d& direction)
+{
+    const Plane worldXY;
+    const Vector2d d(direction.x, direction.y);
+    if (d.lengthSquared() == 0.0)
+        return 0;
+    std::optional<Composite2d> storage;
+    const Composite2d& plan = planIn(curve, worldXY, storage);
+    return static_cast<int>(probeComposite(plan, false, Linear2d::ray(base.toPlan(), d)).size());
+}
 
 std::vector<Point3d> intersectWith(const SpaceCurve& a, const SpaceCurve& b, ExtendMode mode, const Plane* projection)
 {

@@ -5,7 +5,8 @@
 wine_session_start() {
   export WINEPREFIX=$1
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No menu builder: shortcuts Setup saves in the prefix's shell folders stay out of the Linux desktop.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LC_ALL=zh_CN.UTF-8
   export WINEARCH=win64
   # Xvfb picks a free display itself and writes its number: no race with other sessions on this machine.

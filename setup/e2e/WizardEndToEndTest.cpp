@@ -1,6 +1,9 @@
 #include "SetupSession.h"
 #include "TestSupport.h"
 #include "setup/steps/FileListing.h"
+#include "setup/tests/RegistryTestKeys.h"
+#include "setup/tests/ShellLinkReader.h"
+#include "setup/tests/fixtures/ControlFixtures.h"
 #include "setup/wizard/WizardTexts.h"
 #include "setup/wizard/resource.h"
 #include "tools/driver/Driver.h"
@@ -63,9 +66,35 @@ protected:
     }
 };
 
-TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
-    TempFolder medium, where;
+// What a full installation writes beyond the target folder, removed again whatever the test's outcome.
+struct ConfigurationCleanup {
+    ~ConfigurationCleanup() {
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, setup::kProductKey);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+        DeleteRegistryTree(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY);
+    }
+    static constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8";
+};
+
+TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndShortcuts) {
+    TempFolder medium, where, desktop, programs;
     MakeSmallMedium(medium);
+    // The control folder holds one real control; shortcuts go to the test's own shell folders; one host
+    // release is installed natively with a default profile.
+    ASSERT_TRUE(DeleteFileA((medium / "Controls\\说明.txt").c_str()));
+    ASSERT_TRUE(
+        CopyFileA(ControlFixturePath("GoodControl.ocx").c_str(), (medium / "Controls\\GoodControl.ocx").c_str(), FALSE));
+    ConfigurationCleanup cleanup;
+    SavedRegistryValues shellFolders(ShellFolderValueNames());
+    shellFolders.DeleteAll();
+    const auto folderNames = ShellFolderValueNames();
+    WriteRegistryValue({folderNames[0].root, folderNames[0].key, folderNames[0].name, desktop.Path()});
+    WriteRegistryValue({folderNames[1].root, folderNames[1].key, folderNames[1].name, programs.Path()});
+    HostReleaseKeys hostKeys;
+    const std::string product = "Software\\Autodesk\\AutoCAD\\R16.2\\ACAD-4001:409";
+    WriteRegistryValue({HKEY_LOCAL_MACHINE, product, "AcadLocation", "C:\\A2006"});
+    WriteRegistryValue({HKEY_CURRENT_USER, product + "\\Profiles\\<<Unnamed Profile>>\\General", "ACAD", "C:\\A2006\\support"});
+
     const std::string t = where / "Velmark\\Orvex";
     SetupSession session(medium.Path());
     ASSERT_TRUE(session.Started());
@@ -77,13 +106,14 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
     ASSERT_TRUE(driver::Click(finish, IDC_NEXT, SetupSession::kStepTimeoutMs));
     ASSERT_TRUE(session.WaitForExit());
 
+    const std::string group = programs / "土方计算地形分析软件 Orvex V8.5";
     EXPECT_EQ(ReadFileBytes(t + "\\Uninstall.log"),
               "Made Dir: " + t + "\\Support\r\n" +
               "Made Dir: " + t + "\\Support\\arx\r\n" +
               "Made Dir: " + t + "\\Support\\arx\\R17\r\n" +
               "File Copy: " + t + "\\Support\\arx\\R17\\terrain.arx\r\n" +
               "Made Dir: " + t + "\\Controls\r\n" +
-              "File Copy: " + t + "\\Controls\\说明.txt\r\n" +
+              "File Copy: " + t + "\\Controls\\GoodControl.ocx\r\n" +
               "Made Dir: " + t + "\\图框\r\n" +
               "File Copy: " + t + "\\图框\\A3.dwg\r\n" +
               "Made Dir: " + t + "\\Data\r\n" +
@@ -93,6 +123,16 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
               "Made Dir: " + t + "\\模板\r\n" +
               "Made Dir: " + t + "\\Temp\r\n" +
               "File Copy: " + t + "\\readme.txt\r\n" +
+              "Reg Ctrl: " + t + "\\Controls\\GoodControl.ocx\r\n" +
+              "RegDB Key: 2," + setup::kProductKey + "\r\n" +
+              "RegDB Key: 2," + ConfigurationCleanup::kUninstallKey + "\r\n" +
+              "Made Dir: " + group + "\r\n" +
+              "File Copy: " + desktop.Path() + "\\土方计算地形分析.LNK\r\n" +
+              "File Copy: " + group + "\\Orvex V8.5.LNK\r\n" +
+              "File Copy: " + t + "\\Orvexfor2006.LNK\r\n" +
+              "File Copy: " + group + "\\官方网站.LNK\r\n" +
+              "File Copy: " + group + "\\Orvex V8.5 卸载程序.LNK\r\n" +
+              "File Copy: " + group + "\r\n" +
               "File Copy: " + t + "\\Uninstall.log\r\n");
     EXPECT_EQ(AttributesBesidesArchive(t + "\\Uninstall.log"), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
     EXPECT_EQ(ReadFileBytes(t + "\\Support\\arx\\R17\\terrain.arx"), "module");
@@ -100,6 +140,24 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
     EXPECT_TRUE(FolderExists(t + "\\Temp"));
     EXPECT_FALSE(FolderExists(t + "\\安装界面"));
     EXPECT_FALSE(FileExists(t + "\\Setup.exe"));
+
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY));
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, setup::kInstallPathValue), t + "\\");
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, "Ver"), "8.00");
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "DisplayName"),
+              "土方计算地形分析软件 Orvex V8.5");
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "UninstallString"),
+              t + "\\Uninstall-64.exe");
+    const std::string profile = product + "\\Profiles\\<<enggOrvex V8>>";
+    EXPECT_EQ(RawRegistryString(HKEY_CURRENT_USER, profile, ""), "<<enggOrvex V8>>");
+    EXPECT_EQ(RawRegistryString(HKEY_CURRENT_USER, profile + "\\General", "ACAD"),
+              t + "\\Support\\2004-06\\arx;" + t + "\\Support\\2004-06\\Menu;C:\\A2006\\support;");
+    const ShellLinkFields host = ReadShellLink(t + "\\Orvexfor2006.LNK");
+    EXPECT_EQ(host.path, "C:\\A2006\\acad.exe");
+    EXPECT_EQ(host.arguments, "/p \"<<enggOrvex V8>>\" /t acad.dwt");
+    EXPECT_EQ(host.iconFile, t + "\\OrvexV8.5.ico");
+    EXPECT_EQ(host.workingFolder, t + "\\");
+    EXPECT_EQ(ReadShellLink(desktop.Path() + "\\土方计算地形分析.LNK").path, t + "\\Orvex-64.exe");
 }
 
 TEST_F(WizardEndToEnd, CancelDuringTheCopyEndsTheWizardAndWritesNoLog) {

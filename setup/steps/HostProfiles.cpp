@@ -1,5 +1,6 @@
 #include "setup/steps/HostProfiles.h"
 
+#include "framework/Strings.h"
 #include "setup/steps/RegistryStrings.h"
 
 namespace {
@@ -23,11 +24,6 @@ constexpr char kModules32[] = "\\32";
 constexpr std::array<const char*, 4> kR15HostFolders = {"support", "fonts", "help", "express"};
 
 bool IsNative(const std::string& view) { return view.empty(); }
-
-std::string WithTrailingBackslash(std::string folder) {
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    return folder;
-}
 
 // "CurVer" of the release key from the given roots in order; empty when none has it.
 std::string ReadCurVer(const std::string& releaseKey, CurVerRoots roots) {
@@ -128,7 +124,7 @@ bool FindHostRelease(const HostRelease& release, const std::string& view, std::s
     ReadMachineString(key, kAcadLocationValue, location);
     if (location.empty() && release.locationFallback) ReadMachineString(key, kLocationValue, location);
     if (location.empty()) return false;
-    location = WithTrailingBackslash(location);
+    location = WithBackslash(location);
     return true;
 }
 

@@ -44,6 +44,12 @@ public:
     bool MakeFolderPath(const std::string& path);
     void CopyRootFiles();
 
+    // System configuration: control registration, registry records with the host profiles, shortcuts.
+    void RegisterControls();
+    void WriteRegistry();
+    // False when no shell folders were found (then nothing is created or logged).
+    bool CreateShortcuts();
+
     // Writes "Uninstall.log" (listing itself last) into the target folder; false after a file error.
     bool WriteInstallLog();
 

@@ -55,12 +55,6 @@ bool ReadSource(const ShellFolderSource& source, std::string& desktop, std::stri
     return ReadFolder(source, source.desktopValue, desktop) && ReadFolder(source, source.programsValue, programs);
 }
 
-std::string NormalisedFolder(const std::string& folder) {
-    std::string trimmed = Trim(folder);
-    if (trimmed.empty() || trimmed.back() != '\\') trimmed += '\\';
-    return trimmed;
-}
-
 }  // namespace
 
 bool CreateLink(const std::string& workingFolder, const std::string& shortcutFile, const std::string& target,
@@ -87,8 +81,8 @@ bool CreateLink(const std::string& workingFolder, const std::string& shortcutFil
 bool FindShellFolders(std::string& desktop, std::string& programs) {
     for (const ShellFolderSource& source : kShellFolderSources) {
         if (ReadSource(source, desktop, programs)) {
-            desktop = NormalisedFolder(desktop);
-            programs = NormalisedFolder(programs);
+            desktop = WithBackslash(Trim(desktop));
+            programs = WithBackslash(Trim(programs));
             return true;
         }
     }

@@ -1,6 +1,6 @@
 #include "setup/steps/ControlServer.h"
 #include "setup/tests/RegistryTestKeys.h"
-#include "setup/tests/fixtures/ControlFixtureKey.h"
+#include "setup/tests/fixtures/ControlFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,6 @@ namespace {
 
 using namespace testing_support;
 
-std::string ControlFixture(const std::string& name) {
-    std::string path = std::string(ORVEX_CONTROL_FIXTURES) + "/" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
 
 TEST(ControlServer, RegistersOnlyALoadableServerWhoseEntrySucceedsAndAlwaysFreesIt) {
     struct Case {
@@ -33,7 +27,7 @@ TEST(ControlServer, RegistersOnlyALoadableServerWhoseEntrySucceedsAndAlwaysFrees
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         DeleteRegistryTree(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY);
-        EXPECT_EQ(RegisterServer(ControlFixture(c.file)), c.registered);
+        EXPECT_EQ(RegisterServer(ControlFixturePath(c.file)), c.registered);
         EXPECT_EQ(RegistryKeyExists(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY), c.registered);
         EXPECT_EQ(GetModuleHandleA(c.file), nullptr) << "library left loaded";
     }

@@ -107,7 +107,10 @@ public:
         if (leaves_.empty())
             return;
         // Depth-first with a fixed stack: at most (fanout - 1) waiting siblings per level plus the top level.
-        std::array<std::pair<std::uint32_t, std::uint32_t>, kBandStack> stack; // (level, index)
+        struct Pending {
+            std::uint32_t level, index; // left uninitialised on purpose: the stack is not cleared per query
+        };
+        std::array<Pending, kBandStack> stack;
         size_t depth = 0;
         const size_t top = levels_.size() - 1;
         for (size_t i = 0; i < levels_[top].size(); ++i)

@@ -615,6 +615,11 @@ Point3d liftOnto(const SpaceCurve& a, const Plane& p, const Point2d& h, double c
 // plane axes moved along the normal, as for plan curves seen in the world XY plane; else a projection.
 const Composite2d& planIn(const SpaceCurve& c, const Plane& p, std::optional<Composite2d>& storage)
 {
+    // The common case first: a plan curve (normal +z) seen in the world XY plane.
+    const bool worldXY = p.normal() == Vector3d::zAxis() && p.origin().x == 0.0 && p.origin().y == 0.0;
+    if (c.form() == SpaceCurve::Form::Planar && worldXY && c.plane().normal() == Vector3d::zAxis() &&
+        c.plane().origin().x == 0.0 && c.plane().origin().y == 0.0)
+        return c.planForm();
     if (c.form() == SpaceCurve::Form::Planar) {
         const PlanMap m = mapBetween(c.plane(), p);
         if (m.origin == Point2d(0.0, 0.0) && m.ex == Vector2d(1.0, 0.0) && m.ey == Vector2d(0.0, 1.0))

@@ -36,6 +36,10 @@ inline std::vector<host::Point2d> starBoundary(int vertices, double cx, double c
     return v;
 }
 
+// The inside-test case: this many query points against a boundary of this many vertices.
+inline constexpr int kBoundaryVertices = 10000;
+inline constexpr int kQueryPoints = 100000;
+
 inline std::vector<host::Point2d> randomPoints(int count, double cx, double cy, double half)
 {
     std::mt19937 rng(5);

@@ -34,8 +34,8 @@ void CompositeIntersections(benchmark::State& state)
 }
 BENCHMARK(CompositeIntersections)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
 
-constexpr int kBoundaryVertices = 10000;
-constexpr int kQueryPoints = 100000;
+using bench::kBoundaryVertices;
+using bench::kQueryPoints;
 // A non-axis test direction, as the inside test uses.
 const host::Vector2d kTestDirection = host::Vector2d(1.0, 0.4142135623730951).normal();
 

@@ -155,6 +155,13 @@ ErrorStatus Curve::intersectWith(const Curve& other, int mode, std::vector<Point
     return ErrorStatus::eOk;
 }
 
+ErrorStatus Curve::countPlanRayHits(const Point3d& base, const Vector3d& direction, int& count) const
+{
+    HOST_WITH_CURVE(c);
+    count = planRayHitCount(*c, base, direction);
+    return ErrorStatus::eOk;
+}
+
 #undef HOST_WITH_CURVE
 
 } // namespace host

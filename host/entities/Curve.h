@@ -43,6 +43,10 @@ public:
     ErrorStatus intersectWith(const Curve& other, int mode, std::vector<Point3d>& points,
                               const Plane* projection = nullptr) const;
 
+    // How many distinct points the ray from base along direction meets this curve in, seen in the world
+    // XY plane (the count intersectWith would give, without making the points).
+    ErrorStatus countPlanRayHits(const Point3d& base, const Vector3d& direction, int& count) const;
+
     // The geometry in the entity's own parameter. Kept while the curve is unchanged (until it is next
     // opened for write) for kinds that hold their whole geometry, so repeated queries reuse its index.
     ErrorStatus getSpaceCurve(std::shared_ptr<const SpaceCurve>& curve) const;

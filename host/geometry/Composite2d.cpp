@@ -17,6 +17,8 @@ constexpr double kSameParamWindow = 1e-6;
 constexpr int kAlignedIndexAfterProbes = 8;
 constexpr size_t kAlignedIndexMinSegments = 64;
 constexpr size_t kMaxAlignedIndexes = 4;
+// Room reserved for a probe's hits: rays through a boundary meet it a few times.
+constexpr size_t kTypicalProbeHits = 8;
 
 // The part of the carrier beyond one end of an end segment: a ray for a straight segment, the whole
 // circle for an arc (its parameters are mapped back by paramOf).
@@ -333,8 +335,8 @@ std::vector<CurveHit> intersectComposites(const Composite2d& a, bool extendA, co
             test(pa, {&b.segments()[j], nullptr, j});
     }
     // b's extensions against a's bounded segments through a's index, and against a's unbounded pieces.
-    const SegmentIndex& indexA = a.index();
     for (const auto& p : extB) {
+        const SegmentIndex& indexA = a.index();
         const PieceRef pb{&p.curve, &p, p.segment};
         candidatesNear(a, p.curve, [&](int i) { test({&a.segments()[i], nullptr, i}, pb); });
         for (int i : indexA.unbounded())
@@ -368,8 +370,21 @@ std::vector<ProbeHit> probeComposite(const Composite2d& c, bool extend, const Li
     std::vector<ProbeHit> hits;
     if (c.segments().empty())
         return hits;
+    hits.reserve(kTypicalProbeHits);
     const double tol = meetTolerance(probe, c.segments().front());
     const auto test = [&](const Curve2d& piece, const auto& toParam) {
+        if (const auto* l = std::get_if<Linear2d>(&piece)) {
+            double uA = 0.0, uB = 0.0;
+            switch (quickLinearMeet(probe, *l, tol, uA, uB)) {
+            case QuickMeet::Apart:
+                return;
+            case QuickMeet::Crossing:
+                hits.push_back({probe.pointAt(uA), uA, toParam(uB)});
+                return;
+            case QuickMeet::Undecided:
+                break;
+            }
+        }
         for (const MeetPoint& m : intersect(probe, piece, tol))
             hits.push_back({m.point, m.uA, toParam(m.uB)});
     };
@@ -381,11 +396,13 @@ std::vector<ProbeHit> probeComposite(const Composite2d& c, bool extend, const Li
         for (const Composite2d::Piece& p : c.extensionPieces())
             test(p.curve, [&](double u) { return c.paramOf(p, u); });
     std::sort(hits.begin(), hits.end(), [](const ProbeHit& x, const ProbeHit& y) { return x.uProbe < y.uProbe; });
-    std::vector<ProbeHit> merged;
-    for (const ProbeHit& h : hits)
-        if (merged.empty() || distance(merged.back().point, h.point) > tol)
-            merged.push_back(h);
-    return merged;
+    // Merge in place: a point found on the two segments at a vertex is kept once.
+    size_t kept = 0;
+    for (size_t i = 0; i < hits.size(); ++i)
+        if (kept == 0 || distance(hits[kept - 1].point, hits[i].point) > tol)
+            hits[kept++] = hits[i];
+    hits.resize(kept);
+    return hits;
 }
 
 bool compositesOverlap(const Composite2d& a, const Composite2d& b)

@@ -16,6 +16,10 @@ constexpr int kRootRefineSteps = 100;
 constexpr int kTouchProbes = 8;
 // Below this |sin| between two unit directions, lines are treated as parallel.
 constexpr double kParallelSine = 1e-14;
+// The quick decision leaves crossings flatter than this (as sine) and within this many tolerances
+// (scaled by the crossing angle) of an end to the full test.
+constexpr double kQuickMinSine = 1e-6;
+constexpr double kQuickMarginFactor = 8.0;
 
 double travelled(double start, double sense, double angle) { return normalizeAngle(sense * (angle - start)); }
 
@@ -304,6 +308,23 @@ Meet meetLinearLinear(const Linear2d& a, const Linear2d& b, double tol)
     if (acceptOnRange(uA, a.uStart, a.uEnd, tol) && acceptOnRange(uB, b.uStart, b.uEnd, tol))
         out.add(a.pointAt(uA), uA, uB);
     return out.finish(false);
+}
+
+QuickMeet quickLinearMeet(const Linear2d& a, const Linear2d& b, double tol, double& uA, double& uB)
+{
+    const double denom = cross(a.direction, b.direction);
+    if (a.isPoint() || b.isPoint() || std::fabs(denom) < kQuickMinSine)
+        return QuickMeet::Undecided;
+    const Vector2d w = b.origin - a.origin;
+    uA = cross(w, b.direction) / denom;
+    uB = cross(w, a.direction) / denom;
+    // Parameters within this much of an end are left to the full test (tolerance, vertices).
+    const double margin = kQuickMarginFactor * tol / std::fabs(denom);
+    const bool outside = uA < a.uStart - margin || uA > a.uEnd + margin || uB < b.uStart - margin || uB > b.uEnd + margin;
+    if (outside)
+        return QuickMeet::Apart;
+    const bool inside = uA > a.uStart + margin && uA < a.uEnd - margin && uB > b.uStart + margin && uB < b.uEnd - margin;
+    return inside ? QuickMeet::Crossing : QuickMeet::Undecided;
 }
 
 Meet meetLinearArc(const Linear2d& a, const Arc2d& b, double tol)

@@ -42,6 +42,12 @@ Meet meetLinearEllipse(const Linear2d& a, const Ellipse2d& b, double tol);
 // Arc or ellipse against an ellipse (or an arc against an ellipse): up to four points, found numerically.
 Meet meetConics(const Curve2d& a, const Curve2d& b, double tol);
 
+// A quick decision for two straight pieces: a crossing well inside both (Crossing, with the parameters),
+// clearly no meeting (Apart), or a case near an end, near parallel or degenerate (Undecided), which
+// meetLinearLinear settles. Probes that cross thousands of segments decide most of them here.
+enum class QuickMeet { Crossing, Apart, Undecided };
+QuickMeet quickLinearMeet(const Linear2d& a, const Linear2d& b, double tol, double& uA, double& uB);
+
 // Any pair, computed in a local frame so that survey coordinates keep full precision.
 Meet intersect(const Curve2d& a, const Curve2d& b);
 Meet intersect(const Curve2d& a, const Curve2d& b, double tol);

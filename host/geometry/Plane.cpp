@@ -15,11 +15,12 @@ Plane::Plane(const Point3d& origin, const Vector3d& normal) : origin_(origin), n
 {
     if (normal_.lengthSquared() == 0.0 || !std::isfinite(normal_.x + normal_.y + normal_.z))
         normal_ = Vector3d::zAxis();
+    xAxis_ = arbitraryXAxis(normal_);
+    yAxis_ = cross(normal_, xAxis_);
 }
 
-Vector3d Plane::xAxis() const
+Vector3d Plane::arbitraryXAxis(const Vector3d& n)
 {
-    const Vector3d& n = normal_;
     const Vector3d x = (std::fabs(n.x) < kArbitraryAxisLimit && std::fabs(n.y) < kArbitraryAxisLimit)
                            ? cross(Vector3d::yAxis(), n)
                            : cross(Vector3d::zAxis(), n);

@@ -21,8 +21,8 @@ public:
     // In-plane axes by the arbitrary-axis rule of drawing files: x is world-y x normal when the normal is
     // near the world z axis (|nx|, |ny| < 1/64), else world-z x normal; y = normal x x. For the XY plane
     // they are the world axes.
-    Vector3d xAxis() const;
-    Vector3d yAxis() const { return cross(normal_, xAxis()); }
+    const Vector3d& xAxis() const { return xAxis_; }
+    const Vector3d& yAxis() const { return yAxis_; }
 
     double signedDistanceTo(const Point3d& p) const { return dot(p - origin_, normal_); }
     bool isOn(const Point3d& p, const Tolerance& tol = globalTolerance()) const;
@@ -38,8 +38,12 @@ public:
     Matrix3d planeToWorld() const;
 
 private:
+    static Vector3d arbitraryXAxis(const Vector3d& normal);
+
     Point3d origin_{};
     Vector3d normal_{0.0, 0.0, 1.0};
+    Vector3d xAxis_{1.0, 0.0, 0.0};
+    Vector3d yAxis_{0.0, 1.0, 0.0};
 };
 
 } // namespace host

@@ -441,7 +441,14 @@ bool SpaceCurve::isClockwise() const
     return unbounded_ == Unbounded::No && newellArea(vertices_).z < 0.0;
 }
 
-Box3d SpaceCurve::extents() const
+const Box3d& SpaceCurve::extents() const
+{
+    if (!extents_)
+        extents_ = computeExtents();
+    return *extents_;
+}
+
+Box3d SpaceCurve::computeExtents() const
 {
     Box3d box;
     if (form_ == Form::Straight) {
@@ -608,6 +615,11 @@ Point3d liftOnto(const SpaceCurve& a, const Plane& p, const Point2d& h, double c
 // plane axes moved along the normal, as for plan curves seen in the world XY plane; else a projection.
 const Composite2d& planIn(const SpaceCurve& c, const Plane& p, std::optional<Composite2d>& storage)
 {
+    // The common case first: a plan curve (normal +z) seen in the world XY plane.
+    const bool worldXY = p.normal() == Vector3d::zAxis() && p.origin().x == 0.0 && p.origin().y == 0.0;
+    if (c.form() == SpaceCurve::Form::Planar && worldXY && c.plane().normal() == Vector3d::zAxis() &&
+        c.plane().origin().x == 0.0 && c.plane().origin().y == 0.0)
+        return c.planForm();
     if (c.form() == SpaceCurve::Form::Planar) {
         const PlanMap m = mapBetween(c.plane(), p);
         if (m.origin == Point2d(0.0, 0.0) && m.ex == Vector2d(1.0, 0.0) && m.ey == Vector2d(0.0, 1.0))
@@ -762,6 +774,17 @@ std::vector<Hit3d> straightWithStraight(const SpaceCurve& a, bool extA, const Sp
 }
 
 } // namespace
+
+int planRayHitCount(const SpaceCurve& curve, const Point3d& base, const Vector3d& direction)
+{
+    const Plane worldXY;
+    const Vector2d d(direction.x, direction.y);
+    if (d.lengthSquared() == 0.0)
+        return 0;
+    std::optional<Composite2d> storage;
+    const Composite2d& plan = planIn(curve, worldXY, storage);
+    return static_cast<int>(probeComposite(plan, false, Linear2d::ray(base.toPlan(), d)).size());
+}
 
 std::vector<Point3d> intersectWith(const SpaceCurve& a, const SpaceCurve& b, ExtendMode mode, const Plane* projection)
 {

@@ -68,7 +68,8 @@ public:
     double area() const;
     // Seen from the tip of the plane's normal (straight curves: from +z).
     bool isClockwise() const;
-    Box3d extents() const;
+    // Computed once and kept: the curve does not change after it is made.
+    const Box3d& extents() const;
 
     // The curve's plan form projected onto plane p (coordinates in p's own axes), with the same
     // composite parameters as the curve's own plan form.
@@ -82,6 +83,7 @@ private:
     Point3d lift(const Point2d& q) const { return plane_.fromPlaneCoords(q); }
     // The chain's point at a composite parameter; the first and last segments run on beyond the ends.
     Point3d chainPoint(double compositeParam) const;
+    Box3d computeExtents() const;
 
     Form form_ = Form::Straight;
     Plane plane_;
@@ -91,6 +93,7 @@ private:
     Unbounded unbounded_ = Unbounded::No;
     double paramOffset_ = 0.0;
     double paramScale_ = 1.0;
+    mutable std::optional<Box3d> extents_;
 
     friend struct SpaceCurveAccess;
 };
@@ -101,5 +104,10 @@ private:
 // and an open polyline's first and last segments run on beyond its ends; closed curves are not extended.
 std::vector<Point3d> intersectWith(const SpaceCurve& a, const SpaceCurve& b, ExtendMode mode,
                                    const Plane* projection = nullptr);
+
+// How many distinct points the ray from base along direction meets the curve in, both seen in the world
+// XY plane: the same count as intersectWith(ray, curve, None, XY) gives, without making the points
+// (inside tests ask this by the hundred thousand).
+int planRayHitCount(const SpaceCurve& curve, const Point3d& base, const Vector3d& direction);
 
 } // namespace host

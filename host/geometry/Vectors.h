@@ -130,6 +130,8 @@ struct Vector3d {
     Vector3d& operator+=(const Vector3d& v) { x += v.x; y += v.y; z += v.z; return *this; }
     Vector3d& operator-=(const Vector3d& v) { x -= v.x; y -= v.y; z -= v.z; return *this; }
     Vector3d& operator*=(double s) { x *= s; y *= s; z *= s; return *this; }
+    constexpr bool operator==(const Vector3d& v) const { return x == v.x && y == v.y && z == v.z; }
+    constexpr bool operator!=(const Vector3d& v) const { return !(*this == v); }
 
     double length() const { return std::sqrt(x * x + y * y + z * z); }
     constexpr double lengthSquared() const { return x * x + y * y + z * z; }

@@ -57,6 +57,13 @@ protected:
         ASSERT_TRUE(driver::SetControlText(folderPage, IDC_TARGET_FOLDER, target));
         ASSERT_TRUE(driver::Click(folderPage, IDC_NEXT, SetupSession::kStepTimeoutMs));
     }
+
+    // Cancel on the page with the marker, Yes to the quit question: the program ends.
+    void QuitFrom(SetupSession& session, int markerId) {
+        ASSERT_TRUE(session.Click(kTitle, markerId, IDCANCEL));
+        ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
+        EXPECT_TRUE(session.WaitForExit());
+    }
 };
 
 // What a full installation writes beyond the target folder, removed again whatever the test's outcome.
@@ -217,21 +224,10 @@ TEST_F(WizardEndToEnd, BackAndForwardKeepTheChoicesAndCancelNoBringsThePageBack)
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(driver::MessageBoxText(quit), setup::kQuitQuestion);
     ASSERT_TRUE(driver::Click(quit, IDNO, SetupSession::kStepTimeoutMs));
-    folder = session.WaitFor(kTitle, IDC_TARGET_FOLDER);
-    ASSERT_NE(folder, nullptr);
-    ASSERT_TRUE(session.Click(kTitle, IDC_TARGET_FOLDER, IDCANCEL));
-    ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
-    EXPECT_TRUE(session.WaitForExit());
+    QuitFrom(session, IDC_TARGET_FOLDER);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
-#if !__has_include("setup/steps/RegistryStrings.h")
-    GTEST_SKIP() << "the registry string operations are not in this build yet";
-#endif
     TempFolder medium;
     MakeSmallMedium(medium);
     ASSERT_TRUE(RunRegTool("add \"HKLM\\" + std::string(setup::kProductKey) + "\" /v " +
@@ -247,11 +243,61 @@ TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
             EXPECT_TRUE(session.WaitForExit());  // the program ends before any page
             continue;
         }
-        // Yes runs the wizard; leave it from the first page.
-        ASSERT_TRUE(session.Click(kTitle, IDC_INTRO_HINT, IDCANCEL));
-        ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
-        EXPECT_TRUE(session.WaitForExit());
+        QuitFrom(session, IDC_INTRO_HINT);  // Yes ran the wizard: leave it from the first page
     }
+}
+
+TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoesItsPart) {
+    for (int answer : {IDIGNORE, IDABORT}) {
+        TempFolder medium, where;
+        MakeSmallMedium(medium);
+        RemoveTree(medium / "Temp");
+        const std::string t = where / "Orvex";
+        SetupSession session(medium.Path());
+        GoToInstall(session, t);
+
+        HWND question = session.WaitFor(kProgramName, IDIGNORE);
+        ASSERT_NE(question, nullptr);
+        const std::string text = driver::MessageBoxText(question);
+        EXPECT_NE(text.find("\n找不到安装文件的路径 " + (medium / "Temp") + "\\，\n"), std::string::npos) << text;
+        // The page behind the question shows the last file copied.
+        HWND page = GetWindow(question, GW_OWNER);
+        ASSERT_NE(page, nullptr);
+        Sleep(200);  // the page repaints its status line within 50 ms
+        EXPECT_EQ(driver::ControlText(page, IDC_STATUS), t + "\\Database\\terrain.mdb ...");
+        ASSERT_TRUE(driver::Click(question, answer, SetupSession::kStepTimeoutMs));
+
+        if (answer == IDIGNORE) {  // the folder is made and logged, the installation goes on
+            ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_README));
+            ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_NEXT));
+            ASSERT_TRUE(session.WaitForExit());
+            EXPECT_NE(ReadFileBytes(t + "\\Uninstall.log").find("Made Dir: " + t + "\\Temp\r\n"), std::string::npos);
+            EXPECT_TRUE(FileExists(t + "\\readme.txt"));
+        } else {  // the wizard ends at once, without a log
+            ASSERT_TRUE(session.WaitForExit());
+            EXPECT_FALSE(FileExists(t + "\\Uninstall.log"));
+            EXPECT_FALSE(FileExists(t + "\\readme.txt"));
+        }
+    }
+}
+
+TEST_F(WizardEndToEnd, ALogThatCannotBeWrittenIsReportedAndTheInstallationStillFinishes) {
+    TempFolder medium, where;
+    MakeSmallMedium(medium);
+    const std::string t = where / "Orvex";
+    MakeFolders(t + "\\Uninstall.log");  // a folder where the log should go
+    SetupSession session(medium.Path());
+    GoToInstall(session, t);
+
+    HWND error = session.WaitFor(kProgramName, IDOK);
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(driver::MessageBoxText(error).find(t + "\\Uninstall.log"), std::string::npos);
+    ASSERT_TRUE(driver::Click(error, IDOK, SetupSession::kStepTimeoutMs));
+    ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_README));
+    ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_NEXT));
+    ASSERT_TRUE(session.WaitForExit());
+    EXPECT_TRUE(FileExists(t + "\\readme.txt"));
+    EXPECT_TRUE(FolderExists(t + "\\Uninstall.log"));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // The installation worker. The install page fills in the folders, makes itself the main window (all
 // messages and questions go to it) and starts the thread; Run performs the installation step by step.
 // The steps are members spread over several files by concern: the copy steps in SetupThreadCopy.cpp,
-// the driver and the log here in SetupThread.cpp, the system configuration steps in
-// SetupThreadConfigure.cpp.
+// Run and the log in SetupThread.cpp; the system configuration steps (controls, registry, shortcuts)
+// belong in SetupThreadConfigure.cpp and run in Run between CopyRootFiles and WriteInstallLog.
 #include "framework/UserPrompt.h"
 #include "framework/WorkerThread.h"
 

@@ -2,6 +2,7 @@
 // The plan box of a point list, shared by the services that report extents.
 
 #include "terrain/core/Arrays.h"
+#include "terrain/curves/Drawing.h"
 
 #include <algorithm>
 
@@ -21,6 +22,19 @@ inline bool planExtents(const PointArray& points, Point3& lower, Point3& upper)
     }
     lower = Point3(xmin, ymin, 0.0);
     upper = Point3(xmax, ymax, 0.0);
+    return true;
+}
+
+// The same box taken in the current user coordinate system, its corners given back in world coordinates.
+inline bool userPlanExtents(const PointArray& worldPoints, Point3& lower, Point3& upper)
+{
+    PointArray user;
+    for (int i = 0; i < worldPoints.count(); ++i)
+        user.append(worldToUser(worldPoints[i]));
+    if (!planExtents(user, lower, upper))
+        return false;
+    lower = userToWorld(lower);
+    upper = userToWorld(upper);
     return true;
 }
 

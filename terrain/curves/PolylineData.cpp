@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "terrain/curves/Drawing.h"
+
 namespace terrain {
 
 using host::ErrorStatus;
@@ -86,8 +88,9 @@ void resetAll(PointArray* points, DoubleArray* a, DoubleArray* b)
 
 } // namespace
 
-int polylineVertices(host::Database& db, EntityId id, PointArray& vertices)
+int polylineVertices(EntityId id, PointArray& vertices)
 {
+    host::Database& db = detail::drawing();
     resetAll(&vertices, nullptr, nullptr);
     switch (kindOf(db, id)) {
     case Kind::ThreeD:
@@ -122,8 +125,9 @@ int polylineVertices(host::Database& db, EntityId id, PointArray& vertices)
     return vertices.count() >= 2 ? 1 : 0;
 }
 
-int polylineVerticesAndBulges(host::Database& db, EntityId id, PointArray& vertices, DoubleArray& bulges)
+int polylineVerticesAndBulges(EntityId id, PointArray& vertices, DoubleArray& bulges)
 {
+    host::Database& db = detail::drawing();
     resetAll(&vertices, &bulges, nullptr);
     const Kind kind = kindOf(db, id);
     if (kind == Kind::TwoD) {
@@ -177,8 +181,9 @@ void readWidths(host::Database& db, EntityId id, DoubleArray& starts, DoubleArra
 }
 } // namespace
 
-int polylineWidths(host::Database& db, EntityId id, DoubleArray& startWidths, DoubleArray& endWidths)
+int polylineWidths(EntityId id, DoubleArray& startWidths, DoubleArray& endWidths)
 {
+    host::Database& db = detail::drawing();
     bool opened = false;
     int read = 0;
     readWidths(db, id, startWidths, endWidths, opened, read);
@@ -187,20 +192,21 @@ int polylineWidths(host::Database& db, EntityId id, DoubleArray& startWidths, Do
     return opened ? 1 : 0;
 }
 
-int polylineWidthLists(host::Database& db, EntityId id, DoubleArray& startWidths, DoubleArray& endWidths)
+int polylineWidthLists(EntityId id, DoubleArray& startWidths, DoubleArray& endWidths)
 {
+    host::Database& db = detail::drawing();
     bool opened = false;
     int read = 0;
     readWidths(db, id, startWidths, endWidths, opened, read);
     return opened ? 1 : 0;
 }
 
-int polylineBoundingBox(host::Database& db, EntityId id, Point3& lower, Point3& upper)
+int polylineBoundingBox(EntityId id, Point3& lower, Point3& upper)
 {
     PointArray vertices;
-    if (polylineVertices(db, id, vertices) == 0)
+    if (polylineVertices(id, vertices) == 0)
         return 0;
-    return detail::planExtents(vertices, lower, upper) ? 1 : 0;
+    return detail::userPlanExtents(vertices, lower, upper) ? 1 : 0;
 }
 
 // Writers ------------------------------------------------------------------------------------------
@@ -231,8 +237,9 @@ int writePlanar(host::Database& db, EntityId id, LwChange lwChange, VertexChange
 }
 } // namespace
 
-int setPolylineWidths(host::Database& db, EntityId id, const DoubleArray& startWidths, const DoubleArray& endWidths)
+int setPolylineWidths(EntityId id, const DoubleArray& startWidths, const DoubleArray& endWidths)
 {
+    host::Database& db = detail::drawing();
     return writePlanar(
         db, id,
         [&](host::LightweightPolyline& pl) {
@@ -247,8 +254,9 @@ int setPolylineWidths(host::Database& db, EntityId id, const DoubleArray& startW
         });
 }
 
-int setWidthsFromList(host::Database& db, EntityId id, const DoubleArray& widths)
+int setWidthsFromList(EntityId id, const DoubleArray& widths)
 {
+    host::Database& db = detail::drawing();
     if (widths.count() == 0)
         return writePlanar(db, id, [](host::LightweightPolyline&) {}, [](int, host::Vertex2d&) {});
     // Vertex i tapers from w[i] to w[i + 1]; past the list the start stays the last value, the end 0 on the
@@ -258,7 +266,7 @@ int setWidthsFromList(host::Database& db, EntityId id, const DoubleArray& widths
     int count = 0;
     {
         PointArray vertices;
-        polylineVertices(db, id, vertices);
+        polylineVertices(id, vertices);
         count = vertices.count();
     }
     return writePlanar(
@@ -270,8 +278,9 @@ int setWidthsFromList(host::Database& db, EntityId id, const DoubleArray& widths
         [&](int i, host::Vertex2d& v) { v.setWidths(startAt(i), endAt(i, count)); });
 }
 
-int setAllWidths(host::Database& db, EntityId id, double width)
+int setAllWidths(EntityId id, double width)
 {
+    host::Database& db = detail::drawing();
     return writePlanar(
         db, id,
         [&](host::LightweightPolyline& pl) {
@@ -281,15 +290,16 @@ int setAllWidths(host::Database& db, EntityId id, double width)
         [&](int, host::Vertex2d& v) { v.setWidths(width, width); });
 }
 
-int setConstantWidth(host::Database& db, EntityId id, double width)
+int setConstantWidth(EntityId id, double width)
 {
+    host::Database& db = detail::drawing();
     if (kindOf(db, id) == Kind::TwoD) {
         ObjectPtr<host::Polyline2d> pl;
         if (db.openObject(pl, id, OpenMode::Write) != ErrorStatus::eOk)
             return 0;
         pl->setDefaultWidths(width, width);
         pl.close();
-        return setAllWidths(db, id, width);
+        return setAllWidths(id, width);
     }
     ObjectPtr<host::LightweightPolyline> pl;
     if (kindOf(db, id) != Kind::Lightweight || db.openObject(pl, id, OpenMode::Write) != ErrorStatus::eOk)
@@ -298,8 +308,9 @@ int setConstantWidth(host::Database& db, EntityId id, double width)
     return 1;
 }
 
-int setVertexBulge(host::Database& db, EntityId id, int index, double bulge)
+int setVertexBulge(EntityId id, int index, double bulge)
 {
+    host::Database& db = detail::drawing();
     // A bulge that is not finite would make the polyline unreadable: refused, nothing changes.
     if (!std::isfinite(bulge))
         return 0;
@@ -315,8 +326,9 @@ int setVertexBulge(host::Database& db, EntityId id, int index, double bulge)
         });
 }
 
-int setVertexPosition(host::Database& db, EntityId id, int index, const Point3& position)
+int setVertexPosition(EntityId id, int index, const Point3& position)
 {
+    host::Database& db = detail::drawing();
     if (kindOf(db, id) == Kind::ThreeD) {
         {
             ObjectPtr<host::Polyline3d> pl;
@@ -417,49 +429,56 @@ int idResult(EntityId made, EntityId& id)
 
 } // namespace
 
-EntityId makePolyline(host::Database& db, const PointArray& vertices, const DoubleArray& bulges)
+EntityId makePolyline(const PointArray& vertices, const DoubleArray& bulges)
 {
+    host::Database& db = detail::drawing();
     return appendPolyline(db, planOf(vertices), bulges, 0.0, false, {nullptr, kDefaultPolylineLinetype});
 }
 
-EntityId makePolylineFromPlan(host::Database& db, const Point2Array& vertices, const DoubleArray& bulges)
+EntityId makePolylineFromPlan(const Point2Array& vertices, const DoubleArray& bulges)
 {
+    host::Database& db = detail::drawing();
     return appendPolyline(db, planOf(vertices), bulges, 0.0, false, {nullptr, kDefaultPolylineLinetype});
 }
 
-EntityId makeClosedPolyline(host::Database& db, const PointArray& vertices, const DoubleArray& bulges)
+EntityId makeClosedPolyline(const PointArray& vertices, const DoubleArray& bulges)
 {
+    host::Database& db = detail::drawing();
     return appendPolyline(db, planOf(vertices), bulges, 0.0, true, {nullptr, kDefaultPolylineLinetype});
 }
 
-int makeLayerPolyline(host::Database& db, const Point2Array& vertices, const DoubleArray& bulges, double width,
+int makeLayerPolyline(const Point2Array& vertices, const DoubleArray& bulges, double width,
                       const std::string& layer, bool closed, EntityId& id)
 {
+    host::Database& db = detail::drawing();
     return idResult(appendPolyline(db, planOf(vertices), bulges, width, closed, {&layer, kDefaultPolylineLinetype}), id);
 }
 
-int makeStyledPolyline(host::Database& db, const Point2Array& vertices, const DoubleArray& bulges, int colorIndex,
+int makeStyledPolyline(const Point2Array& vertices, const DoubleArray& bulges, int colorIndex,
                        double width, const std::string& linetype, const std::string& layer, EntityId& id)
 {
-    return makeStyledPolylineClosed(db, vertices, bulges, colorIndex, width, linetype, layer, false, id);
+    return makeStyledPolylineClosed(vertices, bulges, colorIndex, width, linetype, layer, false, id);
 }
 
-int makeStyledPolylineClosed(host::Database& db, const Point2Array& vertices, const DoubleArray& bulges,
+int makeStyledPolylineClosed(const Point2Array& vertices, const DoubleArray& bulges,
                              int colorIndex, double width, const std::string& linetype, const std::string& layer,
                              bool closed, EntityId& id)
 {
+    host::Database& db = detail::drawing();
     return idResult(
         appendPolyline(db, planOf(vertices), bulges, width, closed, {&layer, linetype.c_str(), colorIndex}), id);
 }
 
-int makeUniformPolyline(host::Database& db, const Point2Array& vertices, double bulge, double width,
+int makeUniformPolyline(const Point2Array& vertices, double bulge, double width,
                         const std::string& layer, bool closed, EntityId& id)
 {
+    host::Database& db = detail::drawing();
     return idResult(appendPolyline(db, planOf(vertices), DoubleArray(), width, closed, {&layer}, true, bulge), id);
 }
 
-EntityId makePointMarker(host::Database& db, const Point3& position)
+EntityId makePointMarker(const Point3& position)
 {
+    host::Database& db = detail::drawing();
     auto point = std::make_unique<host::PointEntity>(toHost(position));
     point->setColorIndex(kPointMarkerColor);
     EntityId id;

@@ -6,12 +6,15 @@
 
 #include <cmath>
 
+#include "terrain/curves/Drawing.h"
+
 namespace terrain {
 
 using host::ErrorStatus;
 
-int curveEnds(host::Database& db, EntityId curve, Point3& start, Point3& end)
+int curveEnds(EntityId curve, Point3& start, Point3& end)
 {
+    host::Database& db = detail::drawing();
     bool ok = false;
     detail::withCurve(db, curve, [&](const host::Curve& c) {
         host::Point3d s, e;
@@ -24,8 +27,9 @@ int curveEnds(host::Database& db, EntityId curve, Point3& start, Point3& end)
     return ok ? 1 : 0;
 }
 
-int curveMidpoint(host::Database& db, EntityId curve, Point3& point)
+int curveMidpoint(EntityId curve, Point3& point)
 {
+    host::Database& db = detail::drawing();
     bool ok = false;
     detail::withCurve(db, curve, [&](const host::Curve& c) {
         double endParam = 0.0, length = 0.0;
@@ -38,8 +42,9 @@ int curveMidpoint(host::Database& db, EntityId curve, Point3& point)
     return ok ? 1 : 0;
 }
 
-int closestPointOnCurve(host::Database& db, EntityId curve, const Point3& given, Point3& point)
+int closestPointOnCurve(EntityId curve, const Point3& given, Point3& point)
 {
+    host::Database& db = detail::drawing();
     bool ok = false;
     detail::withCurve(db, curve, [&](const host::Curve& c) {
         host::Point3d p;
@@ -50,8 +55,9 @@ int closestPointOnCurve(host::Database& db, EntityId curve, const Point3& given,
     return ok ? 1 : 0;
 }
 
-int measureCurve(host::Database& db, EntityId curve, double step, PointArray& points)
+int measureCurve(EntityId curve, double step, PointArray& points)
 {
+    host::Database& db = detail::drawing();
     points.setCount(0);
     if (!(step >= kMinimumMeasureStep))
         return 0;
@@ -78,8 +84,9 @@ int measureCurve(host::Database& db, EntityId curve, double step, PointArray& po
     return tried ? 1 : 0;
 }
 
-int entityArea(host::Database& db, EntityId entity, double& area)
+int entityArea(EntityId entity, double& area)
 {
+    host::Database& db = detail::drawing();
     area = 0.0;
     bool ok = false;
     detail::withCurve(db, entity, [&](const host::Curve& c) { ok = c.getArea(area) == ErrorStatus::eOk; });
@@ -89,7 +96,7 @@ int entityArea(host::Database& db, EntityId entity, double& area)
 int pointsExtents(const PointArray& points, Point3& lower, Point3& upper)
 {
     lower = upper = Point3();
-    return detail::planExtents(points, lower, upper) ? 1 : 0;
+    return detail::userPlanExtents(points, lower, upper) ? 1 : 0;
 }
 
 } // namespace terrain

@@ -5,6 +5,8 @@
 #include "terrain/plan/CurveAccess.h"
 #include "terrain/plan/PlanConstants.h"
 
+#include "terrain/curves/Drawing.h"
+
 namespace terrain {
 
 namespace {
@@ -18,25 +20,34 @@ std::vector<host::Point3d> rayCrossings(const host::Curve& curve, const Point3& 
     return detail::meetPoints(ray, curve, kAsDrawn, true);
 }
 
+// Odd when the ray from the point meets the curve an odd number of times (in plan).
+bool oddHits(const host::Curve& curve, const Point3& from, const Vector2& direction)
+{
+    int count = 0;
+    return curve.countPlanRayHits({from.x, from.y, 0.0}, {direction.x, direction.y, 0.0}, count) ==
+               host::ErrorStatus::eOk &&
+           count % 2 == 1;
+}
+
 bool insideOpen(const host::Curve& curve, const Point3& point)
 {
-    if (rayCrossings(curve, point, kInsideTestDirection1).size() % 2 == 1)
-        return true;
-    return rayCrossings(curve, point, kInsideTestDirection2).size() % 2 == 1;
+    return oddHits(curve, point, kInsideTestDirection1) || oddHits(curve, point, kInsideTestDirection2);
 }
 
 } // namespace
 
-int isInsideClosedCurve(host::Database& db, Point3 point, EntityId curve)
+int isInsideClosedCurve(Point3 point, EntityId curve)
 {
+    host::Database& db = detail::drawing();
     point.z = 0.0;
     bool inside = false;
     detail::withCurve(db, curve, [&](const host::Curve& c) { inside = insideOpen(c, point); });
     return inside ? 1 : 0;
 }
 
-int isOnCurve(host::Database& db, const Point3& point, EntityId curve)
+int isOnCurve(const Point3& point, EntityId curve)
 {
+    host::Database& db = detail::drawing();
     bool on = false;
     detail::withCurve(db, curve, [&](const host::Curve& c) {
         host::Point3d closest;
@@ -46,10 +57,11 @@ int isOnCurve(host::Database& db, const Point3& point, EntityId curve)
     return on ? 1 : 0;
 }
 
-int interiorPoint(host::Database& db, EntityId polyline, Point3& point)
+int interiorPoint(EntityId polyline, Point3& point)
 {
+    host::Database& db = detail::drawing();
     PointArray v;
-    polylineVertices(db, polyline, v);
+    polylineVertices(polyline, v);
     const int n = v.count();
     if (n < 3)
         return 0;
@@ -78,10 +90,11 @@ int interiorPoint(host::Database& db, EntityId polyline, Point3& point)
     return found ? 1 : 0;
 }
 
-int outsidePointOnRay(host::Database& db, EntityId polyline, Point3& point)
+int outsidePointOnRay(EntityId polyline, Point3& point)
 {
+    host::Database& db = detail::drawing();
     Point3 centre = point;
-    if (interiorPoint(db, polyline, centre) == 0)
+    if (interiorPoint(polyline, centre) == 0)
         return 0;
     bool found = false;
     detail::withCurve(db, polyline, [&](const host::Curve& c) {

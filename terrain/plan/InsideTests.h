@@ -9,12 +9,12 @@
 namespace terrain {
 
 // Ray parity in plan: odd crossings along the first test direction, or else along the second.
-TERRAIN_API int isInsideClosedCurve(host::Database& db, Point3 point, EntityId curve);
+TERRAIN_API int isInsideClosedCurve(Point3 point, EntityId curve);
 // 1 when the nearest point of the curve (not extended) is closer than the on-curve tolerance.
-TERRAIN_API int isOnCurve(host::Database& db, const Point3& point, EntityId curve);
+TERRAIN_API int isOnCurve(const Point3& point, EntityId curve);
 // A point inside a closed polyline of any kind (x and y written; z left as the caller set it).
-TERRAIN_API int interiorPoint(host::Database& db, EntityId polyline, Point3& point);
+TERRAIN_API int interiorPoint(EntityId polyline, Point3& point);
 // A point outside the polyline on the ray from its interior point (x and y written).
-TERRAIN_API int outsidePointOnRay(host::Database& db, EntityId polyline, Point3& point);
+TERRAIN_API int outsidePointOnRay(EntityId polyline, Point3& point);
 
 } // namespace terrain

@@ -1,9 +1,12 @@
 #include "terrain/plan/PlanConstructions.h"
 
 #include "host/geometry/Bulge.h"
+#include "terrain/curves/Drawing.h"
 #include "terrain/plan/PlanIntersections.h"
 
 #include <cmath>
+
+#include "terrain/curves/Drawing.h"
 
 namespace terrain {
 
@@ -17,8 +20,9 @@ double bulgeOf(const host::Arc& arc)
     return arc.normal().z < 0.0 ? -b : b;
 }
 
-// The tangent circle's centre: where the normals to A P at A and to B P at B meet (plan).
-bool tangentCentre(const Point3& a, const Point3& b, const Point3& p, Point3& centre)
+// The tangent circle's centre in user coordinates: where the normals to A P at A and to B P at B meet
+// in the user plan. a, b and p are user coordinates.
+bool tangentCentreUser(const Point3& a, const Point3& b, const Point3& p, Point3& centre)
 {
     const host::Vector2d da = host::Vector2d(p.x - a.x, p.y - a.y).perpendicular();
     const host::Vector2d db = host::Vector2d(p.x - b.x, p.y - b.y).perpendicular();
@@ -27,6 +31,19 @@ bool tangentCentre(const Point3& a, const Point3& b, const Point3& p, Point3& ce
 }
 
 double planDistance(const Point3& u, const Point3& v) { return std::hypot(u.x - v.x, u.y - v.y); }
+
+// The three points converted to user coordinates, and the centre there.
+struct TangentFigure {
+    Point3 a, b, p, centre;
+};
+
+bool tangentFigure(const Point3& a, const Point3& b, const Point3& p, TangentFigure& f)
+{
+    f.a = detail::worldToUser(a);
+    f.b = detail::worldToUser(b);
+    f.p = detail::worldToUser(p);
+    return tangentCentreUser(f.a, f.b, f.p, f.centre);
+}
 
 } // namespace
 
@@ -43,8 +60,9 @@ int arcBulgeOfOpen(const host::Arc& arc, PointArray& points, DoubleArray& bulges
     return 1;
 }
 
-int arcBulge(host::Database& db, EntityId arc, PointArray& points, DoubleArray& bulges)
+int arcBulge(EntityId arc, PointArray& points, DoubleArray& bulges)
 {
+    host::Database& db = detail::drawing();
     host::ObjectPtr<host::Arc> open;
     if (db.openObject(open, arc, host::OpenMode::Read) != host::ErrorStatus::eOk) {
         points.setCount(0);
@@ -65,25 +83,29 @@ int arcBulgeValue(const host::Arc* arc, double& bulge)
 
 int tangentCircleRadius(const Point3& a, const Point3& b, const Point3& p, double& radius)
 {
-    Point3 o;
-    if (!tangentCentre(a, b, p, o))
+    TangentFigure f;
+    if (!tangentFigure(a, b, p, f))
         return 0;
-    radius = planDistance(a, o);
+    radius = planDistance(f.a, f.centre);
     return 1;
 }
 
 int tangentCircleOffset(const Point3& a, const Point3& b, const Point3& p, double& offset)
 {
-    Point3 o;
-    if (!tangentCentre(a, b, p, o))
+    TangentFigure f;
+    if (!tangentFigure(a, b, p, f))
         return 0;
-    offset = planDistance(p, o) - planDistance(p, a);
+    offset = planDistance(f.p, f.centre) - planDistance(f.p, f.a);
     return 1;
 }
 
 int tangentCircleCenter(const Point3& a, const Point3& b, const Point3& p, Point3& centre)
 {
-    return tangentCentre(a, b, p, centre) ? 1 : 0;
+    TangentFigure f;
+    if (!tangentFigure(a, b, p, f))
+        return 0;
+    centre = detail::userToWorld(f.centre);
+    return 1;
 }
 
 Point3 circumcenter(const Point3& p1, const Point3& p2, const Point3& p3)

@@ -10,7 +10,7 @@
 namespace terrain {
 
 // The arrays receive the arc's start and end point and its bulge (positive counter-clockwise seen from +z).
-TERRAIN_API int arcBulge(host::Database& db, EntityId arc, PointArray& points, DoubleArray& bulges);
+TERRAIN_API int arcBulge(EntityId arc, PointArray& points, DoubleArray& bulges);
 TERRAIN_API int arcBulgeOfOpen(const host::Arc& arc, PointArray& points, DoubleArray& bulges);
 // The bulge alone; with no arc, 0 and result 0.
 TERRAIN_API int arcBulgeValue(const host::Arc* arc, double& bulge);

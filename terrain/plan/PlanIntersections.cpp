@@ -5,6 +5,8 @@
 #include "host/geometry/Tolerance.h"
 #include "terrain/plan/CurveAccess.h"
 
+#include "terrain/curves/Drawing.h"
+
 namespace terrain {
 
 using detail::meetPoints;
@@ -65,39 +67,44 @@ int extremeHits(host::Database& db, const Point3& p1, const Point3& p2, EntityId
     std::vector<host::Point3d> points;
     if (!lineMeet(db, p1, p2, b, kExtendBoth, points) || points.size() < 2)
         return 0;
-    // Ties keep the earlier point.
-    first = second = fromHost(points.front());
+    // Compared in user coordinates; ties keep the earlier point.
+    size_t lo = 0, hi = 0;
+    const auto userAt = [&](size_t i) { return detail::worldToUser(fromHost(points[i])).*axis; };
     for (size_t i = 1; i < points.size(); ++i) {
-        const Point3 p = fromHost(points[i]);
-        if (p.*axis < first.*axis)
-            first = p;
-        if (p.*axis > second.*axis)
-            second = p;
+        if (userAt(i) < userAt(lo))
+            lo = i;
+        if (userAt(i) > userAt(hi))
+            hi = i;
     }
+    first = fromHost(points[lo]);
+    second = fromHost(points[hi]);
     return 1;
 }
 
 } // namespace
 
-int entitiesCross(host::Database& db, EntityId a, EntityId b) { return entitiesMeetTyped(db, a, b, kAsDrawn); }
+int entitiesCross(EntityId a, EntityId b) { return entitiesMeetTyped(a, b, kAsDrawn); }
 
-int entitiesMeetTyped(host::Database& db, EntityId a, EntityId b, int mode)
+int entitiesMeetTyped(EntityId a, EntityId b, int mode)
 {
+    host::Database& db = detail::drawing();
     std::vector<host::Point3d> points;
     return entityMeet(db, a, b, mode, true, points) && !points.empty() ? 1 : 0;
 }
 
-int entitiesMeetPointTyped(host::Database& db, EntityId a, EntityId b, int mode, Point3& point)
+int entitiesMeetPointTyped(EntityId a, EntityId b, int mode, Point3& point)
 {
+    host::Database& db = detail::drawing();
     std::vector<host::Point3d> points;
     return entityMeet(db, a, b, mode, true, points) ? firstPoint(points, point) : 0;
 }
 
-int lineEntitiesMeet(host::Database& db, EntityId a, EntityId b, Point3& point)
+int lineEntitiesMeet(EntityId a, EntityId b, Point3& point)
 {
+    host::Database& db = detail::drawing();
     if (!db.isKindOf<host::Line>(a) || !db.isKindOf<host::Line>(b))
         return 0;
-    return entitiesMeetPointTyped(db, a, b, kExtendBoth, point);
+    return entitiesMeetPointTyped(a, b, kExtendBoth, point);
 }
 
 int openEntitiesMeetExtended(const host::Curve& a, const host::Curve& b, Point3& point)
@@ -105,20 +112,23 @@ int openEntitiesMeetExtended(const host::Curve& a, const host::Curve& b, Point3&
     return firstPoint(meetPoints(a, b, kExtendBoth, true), point);
 }
 
-int entitiesMeetSpatial(host::Database& db, EntityId a, EntityId b)
+int entitiesMeetSpatial(EntityId a, EntityId b)
 {
+    host::Database& db = detail::drawing();
     std::vector<host::Point3d> points;
     return entityMeet(db, a, b, kAsDrawn, false, points) && !points.empty() ? 1 : 0;
 }
 
-int entitiesMeetSpatialExtended(host::Database& db, EntityId a, EntityId b)
+int entitiesMeetSpatialExtended(EntityId a, EntityId b)
 {
+    host::Database& db = detail::drawing();
     std::vector<host::Point3d> points;
     return entityMeet(db, a, b, kExtendBoth, false, points) && !points.empty() ? 1 : 0;
 }
 
-int entityPointsTyped(host::Database& db, EntityId a, EntityId b, int mode, PointArray& points)
+int entityPointsTyped(EntityId a, EntityId b, int mode, PointArray& points)
 {
+    host::Database& db = detail::drawing();
     points.setCount(0);
     std::vector<host::Point3d> found;
     if (!entityMeet(db, a, b, mode, true, found))
@@ -127,8 +137,9 @@ int entityPointsTyped(host::Database& db, EntityId a, EntityId b, int mode, Poin
     return points.count() > 0 ? 1 : 0;
 }
 
-int openEntityPointsTyped(const host::Curve& a, host::Database& db, EntityId b, int mode, PointArray& points)
+int openEntityPointsTyped(const host::Curve& a, EntityId b, int mode, PointArray& points)
 {
+    host::Database& db = detail::drawing();
     points.setCount(0);
     std::vector<host::Point3d> found;
     if (!withCurve(db, b, [&](const host::Curve& cb) { found = meetPoints(a, cb, mode, true); }))
@@ -137,8 +148,9 @@ int openEntityPointsTyped(const host::Curve& a, host::Database& db, EntityId b, 
     return points.count() > 0 ? 1 : 0;
 }
 
-int lineEntityPoints(host::Database& db, const Point3& p1, const Point3& p2, EntityId b, int mode, PointArray& points)
+int lineEntityPoints(const Point3& p1, const Point3& p2, EntityId b, int mode, PointArray& points)
 {
+    host::Database& db = detail::drawing();
     points.setCount(0);
     std::vector<host::Point3d> found;
     if (!lineMeet(db, p1, p2, b, mode, found))
@@ -172,20 +184,23 @@ int segmentsCrossPoint(const Point3& p1, const Point3& p2, const Point3& p3, con
     return firstPoint(twoLines(p1, p2, p3, p4, kAsDrawn, true), point);
 }
 
-int lineTouchesEntity(host::Database& db, const Point3& p1, const Point3& p2, EntityId b)
+int lineTouchesEntity(const Point3& p1, const Point3& p2, EntityId b)
 {
+    host::Database& db = detail::drawing();
     std::vector<host::Point3d> points;
     return lineMeet(db, p1, p2, b, kAsDrawn, points) && !points.empty() ? 1 : 0;
 }
 
-int lineMeetsExtendedEntity(host::Database& db, const Point3& p1, const Point3& p2, EntityId b)
+int lineMeetsExtendedEntity(const Point3& p1, const Point3& p2, EntityId b)
 {
+    host::Database& db = detail::drawing();
     std::vector<host::Point3d> points;
     return lineMeet(db, p1, p2, b, kExtendSecond, points) && !points.empty() ? 1 : 0;
 }
 
-int lineMeetsEntityPoint(host::Database& db, const Point3& p1, const Point3& p2, EntityId b, Point3& point)
+int lineMeetsEntityPoint(const Point3& p1, const Point3& p2, EntityId b, Point3& point)
 {
+    host::Database& db = detail::drawing();
     std::vector<host::Point3d> points;
     return lineMeet(db, p1, p2, b, kExtendFirst, points) ? firstPoint(points, point) : 0;
 }
@@ -197,8 +212,9 @@ int lineMeetsOpenEntityPoint(const Point3& p1, const Point3& p2, const host::Cur
     return firstPoint(meetPoints(host::Line(toHost(p1), toHost(p2)), b, kExtendFirst, true), point);
 }
 
-int rayHitsOnce(host::Database& db, const Point3& p1, const Point3& p2, EntityId b, Point3& point)
+int rayHitsOnce(const Point3& p1, const Point3& p2, EntityId b, Point3& point)
 {
+    host::Database& db = detail::drawing();
     if (!isLine(p1, p2))
         return 0;
     const host::Ray ray(toHost(p1), toHost(p2) - toHost(p1));
@@ -208,13 +224,15 @@ int rayHitsOnce(host::Database& db, const Point3& p1, const Point3& p2, EntityId
     return points.size() == 1 ? firstPoint(points, point) : 0;
 }
 
-int extremeHitsAlongX(host::Database& db, const Point3& p1, const Point3& p2, EntityId b, Point3& first, Point3& second)
+int extremeHitsAlongX(const Point3& p1, const Point3& p2, EntityId b, Point3& first, Point3& second)
 {
+    host::Database& db = detail::drawing();
     return extremeHits(db, p1, p2, b, first, second, &Point3::x);
 }
 
-int extremeHitsAlongY(host::Database& db, const Point3& p1, const Point3& p2, EntityId b, Point3& first, Point3& second)
+int extremeHitsAlongY(const Point3& p1, const Point3& p2, EntityId b, Point3& first, Point3& second)
 {
+    host::Database& db = detail::drawing();
     return extremeHits(db, p1, p2, b, first, second, &Point3::y);
 }
 

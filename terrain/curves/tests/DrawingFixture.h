@@ -1,7 +1,8 @@
 #pragma once
-// A fresh drawing for the module's tests, with short builders of the entities the services read, and a
+// A fresh current drawing for the module's tests, with short builders of the entities the services read, and a
 // check that every service closed what it opened.
 
+#include "host/application/Application.h"
 #include "host/database/Database.h"
 #include "host/database/ModelSpace.h"
 #include "host/entities/Arc.h"
@@ -21,13 +22,22 @@ namespace terrain::testing {
 
 class Drawing {
 public:
-    host::Database db;
+    // Every fixture starts the host on a fresh current drawing, which the services work on.
+    Drawing() : db(fresh()) {}
+
+    host::Database& db;
 
     // The service's result, after checking that nothing was left open.
     int closed(int result)
     {
         EXPECT_EQ(db.openObjectCount(), 0) << "a service left an object open";
         return result;
+    }
+
+    static host::Database& fresh()
+    {
+        host::application().newDrawing();
+        return host::application().workingDatabase();
     }
 
     template <class T>

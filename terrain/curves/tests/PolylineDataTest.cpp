@@ -21,42 +21,42 @@ TEST(PolylineData, ReadersOfTheThreeKinds)
 
     PointArray v;
     DoubleArray b, s, e;
-    EXPECT_EQ(d.closed(polylineVertices(d.db, lw, v)), 1);
+    EXPECT_EQ(d.closed(polylineVertices(lw, v)), 1);
     ASSERT_EQ(v.count(), 3);
     EXPECT_EQ(v[1], Point3(2, 0, 3)); // the host's 3D point: elevation included
-    EXPECT_EQ(d.closed(polylineVertices(d.db, p3, v)), 1);
+    EXPECT_EQ(d.closed(polylineVertices(p3, v)), 1);
     EXPECT_EQ(v[2], Point3(2, 2, 3));
-    EXPECT_EQ(d.closed(polylineVertices(d.db, p2, v)), 1);
+    EXPECT_EQ(d.closed(polylineVertices(p2, v)), 1);
     EXPECT_EQ(v.count(), 3);
 
     for (EntityId id : {lw, p2}) {
-        EXPECT_EQ(d.closed(polylineVerticesAndBulges(d.db, id, v, b)), 1);
+        EXPECT_EQ(d.closed(polylineVerticesAndBulges(id, v, b)), 1);
         EXPECT_EQ(values(b), (std::vector<double>{0.5, -1.0, 0.0}));
     }
     // Kinds without bulges or not polylines at all: 0 and empty lists.
-    EXPECT_EQ(d.closed(polylineVerticesAndBulges(d.db, p3, v, b)), 0);
-    EXPECT_EQ(d.closed(polylineVerticesAndBulges(d.db, circle, v, b)), 0);
+    EXPECT_EQ(d.closed(polylineVerticesAndBulges(p3, v, b)), 0);
+    EXPECT_EQ(d.closed(polylineVerticesAndBulges(circle, v, b)), 0);
     EXPECT_EQ(v.count(), 0);
     EXPECT_EQ(b.count(), 0);
-    EXPECT_EQ(d.closed(polylineVertices(d.db, circle, v)), 0);
-    EXPECT_EQ(d.closed(polylineVertices(d.db, EntityId(), v)), 0);
+    EXPECT_EQ(d.closed(polylineVertices(circle, v)), 0);
+    EXPECT_EQ(d.closed(polylineVertices(EntityId(), v)), 0);
 
     // One vertex: result 0, but the vertex is in the list.
     const EntityId single = d.lw({{5, 6}});
-    EXPECT_EQ(d.closed(polylineVertices(d.db, single, v)), 0);
+    EXPECT_EQ(d.closed(polylineVertices(single, v)), 0);
     ASSERT_EQ(v.count(), 1);
     EXPECT_EQ(v[0], Point3(5, 6, 0));
     // Widths: the lightweight form answers 1 whenever it opened, the 2D form with two vertices or more.
-    EXPECT_EQ(d.closed(polylineWidths(d.db, single, s, e)), 1);
-    EXPECT_EQ(d.closed(polylineWidthLists(d.db, p2, s, e)), 1);
+    EXPECT_EQ(d.closed(polylineWidths(single, s, e)), 1);
+    EXPECT_EQ(d.closed(polylineWidthLists(p2, s, e)), 1);
     EXPECT_EQ(s.count(), 3);
-    EXPECT_EQ(d.closed(polylineWidths(d.db, p3, s, e)), 0);
+    EXPECT_EQ(d.closed(polylineWidths(p3, s, e)), 0);
 
     Point3 lo, hi;
-    EXPECT_EQ(d.closed(polylineBoundingBox(d.db, p3, lo, hi)), 1);
+    EXPECT_EQ(d.closed(polylineBoundingBox(p3, lo, hi)), 1);
     EXPECT_EQ(lo, Point3(0, 0, 0));
     EXPECT_EQ(hi, Point3(2, 2, 0));
-    EXPECT_EQ(d.closed(polylineBoundingBox(d.db, single, lo, hi)), 0);
+    EXPECT_EQ(d.closed(polylineBoundingBox(single, lo, hi)), 0);
 }
 
 TEST(PolylineData, WidthsFromAList)
@@ -81,9 +81,9 @@ TEST(PolylineData, WidthsFromAList)
             DoubleArray w;
             for (double x : c.widths)
                 w.append(x);
-            EXPECT_EQ(d.closed(setWidthsFromList(d.db, id, w)), 1) << c.name;
+            EXPECT_EQ(d.closed(setWidthsFromList(id, w)), 1) << c.name;
             DoubleArray s, e;
-            EXPECT_EQ(d.closed(polylineWidths(d.db, id, s, e)), 1);
+            EXPECT_EQ(d.closed(polylineWidths(id, s, e)), 1);
             EXPECT_EQ(values(s), c.starts) << c.name;
             EXPECT_EQ(values(e), c.ends) << c.name;
         }
@@ -95,57 +95,57 @@ TEST(PolylineData, WritersKeepTheirRules)
     Drawing d;
     const EntityId lw = d.lw({{0, 0}, {1, 0}, {2, 0}});
     // Index outside the vertices: nothing changes, still 1.
-    EXPECT_EQ(d.closed(setVertexBulge(d.db, lw, 5, 0.7)), 1);
+    EXPECT_EQ(d.closed(setVertexBulge(lw, 5, 0.7)), 1);
     PointArray v;
     DoubleArray b, s, e;
-    polylineVerticesAndBulges(d.db, lw, v, b);
+    polylineVerticesAndBulges(lw, v, b);
     EXPECT_EQ(values(b), (std::vector<double>{0, 0, 0}));
-    EXPECT_EQ(d.closed(setVertexBulge(d.db, lw, 1, 0.7)), 1);
-    polylineVerticesAndBulges(d.db, lw, v, b);
+    EXPECT_EQ(d.closed(setVertexBulge(lw, 1, 0.7)), 1);
+    polylineVerticesAndBulges(lw, v, b);
     EXPECT_EQ(values(b), (std::vector<double>{0, 0.7, 0}));
     // A bulge that is not finite is refused.
-    EXPECT_EQ(d.closed(setVertexBulge(d.db, lw, 1, NAN)), 0);
+    EXPECT_EQ(d.closed(setVertexBulge(lw, 1, NAN)), 0);
 
     // Lightweight: widths set only where both lists have an entry.
-    EXPECT_EQ(d.closed(setPolylineWidths(d.db, lw, doubles({3, 3, 3}), DoubleArray())), 1);
-    polylineWidths(d.db, lw, s, e);
+    EXPECT_EQ(d.closed(setPolylineWidths(lw, doubles({3, 3, 3}), DoubleArray())), 1);
+    polylineWidths(lw, s, e);
     EXPECT_EQ(values(s), (std::vector<double>{0, 0, 0}));
-    EXPECT_EQ(d.closed(setPolylineWidths(d.db, lw, doubles({3, 4}), doubles({5, 6, 7}))), 1);
-    polylineWidths(d.db, lw, s, e);
+    EXPECT_EQ(d.closed(setPolylineWidths(lw, doubles({3, 4}), doubles({5, 6, 7}))), 1);
+    polylineWidths(lw, s, e);
     EXPECT_EQ(values(s), (std::vector<double>{3, 4, 0}));
     EXPECT_EQ(values(e), (std::vector<double>{5, 6, 0}));
     // 2D: each width set where its own list has an entry.
     const EntityId p2 = d.poly2d({{0, 0}, {1, 0}, {2, 0}});
-    EXPECT_EQ(d.closed(setPolylineWidths(d.db, p2, doubles({3, 4}), doubles({5}))), 1);
-    polylineWidths(d.db, p2, s, e);
+    EXPECT_EQ(d.closed(setPolylineWidths(p2, doubles({3, 4}), doubles({5}))), 1);
+    polylineWidths(p2, s, e);
     EXPECT_EQ(values(s), (std::vector<double>{3, 4, 0}));
     EXPECT_EQ(values(e), (std::vector<double>{5, 0, 0}));
 
-    EXPECT_EQ(d.closed(setAllWidths(d.db, p2, 0.25)), 1);
-    polylineWidths(d.db, p2, s, e);
+    EXPECT_EQ(d.closed(setAllWidths(p2, 0.25)), 1);
+    polylineWidths(p2, s, e);
     EXPECT_EQ(values(e), (std::vector<double>{0.25, 0.25, 0.25}));
-    EXPECT_EQ(d.closed(setConstantWidth(d.db, lw, 0.5)), 1);
-    polylineWidths(d.db, lw, s, e);
+    EXPECT_EQ(d.closed(setConstantWidth(lw, 0.5)), 1);
+    polylineWidths(lw, s, e);
     EXPECT_EQ(values(s), (std::vector<double>{0.5, 0.5, 0.5}));
 
     const EntityId p3 = d.poly3d({{0, 0, 0}, {1, 0, 0}});
-    EXPECT_EQ(d.closed(setVertexPosition(d.db, p3, 1, Point3(7, 8, 9))), 1);
-    EXPECT_EQ(d.closed(setVertexPosition(d.db, lw, 2, Point3(7, 8, 9))), 1);
-    EXPECT_EQ(d.closed(setVertexPosition(d.db, p2, 0, Point3(-1, -2, 0))), 1);
-    polylineVertices(d.db, p3, v);
+    EXPECT_EQ(d.closed(setVertexPosition(p3, 1, Point3(7, 8, 9))), 1);
+    EXPECT_EQ(d.closed(setVertexPosition(lw, 2, Point3(7, 8, 9))), 1);
+    EXPECT_EQ(d.closed(setVertexPosition(p2, 0, Point3(-1, -2, 0))), 1);
+    polylineVertices(p3, v);
     EXPECT_EQ(v[1], Point3(7, 8, 9));
-    polylineVertices(d.db, lw, v);
+    polylineVertices(lw, v);
     EXPECT_EQ(v[2], Point3(7, 8, 0));
-    polylineVertices(d.db, p2, v);
+    polylineVertices(p2, v);
     EXPECT_EQ(v[0], Point3(-1, -2, 0));
 
     // A polyline someone else holds open cannot be written: 0, and nothing changes.
     {
         host::ObjectPtr<host::LightweightPolyline> held;
         ASSERT_EQ(d.db.openObject(held, lw, host::OpenMode::Read), host::ErrorStatus::eOk);
-        EXPECT_EQ(setAllWidths(d.db, lw, 9.0), 0);
+        EXPECT_EQ(setAllWidths(lw, 9.0), 0);
     }
-    EXPECT_EQ(d.closed(setAllWidths(d.db, d.circle({0, 0, 0}, 1), 1.0)), 0);
+    EXPECT_EQ(d.closed(setAllWidths(d.circle({0, 0, 0}, 1), 1.0)), 0);
 }
 
 TEST(PolylineData, Constructors)
@@ -155,15 +155,15 @@ TEST(PolylineData, Constructors)
     pts.append(Point3(0, 0, 5));
     pts.append(Point3(1, 0, 5));
     pts.append(Point3(1, 1, 5));
-    const EntityId open = makePolyline(d.db, pts, doubles({0.5}));
+    const EntityId open = makePolyline(pts, doubles({0.5}));
     d.closed(1);
     ASSERT_FALSE(open.isNull());
     PointArray v;
     DoubleArray b;
-    polylineVerticesAndBulges(d.db, open, v, b);
+    polylineVerticesAndBulges(open, v, b);
     EXPECT_EQ(values(b), (std::vector<double>{0.5, 0, 0})); // missing bulges count as 0
     EXPECT_EQ(v[0].z, 0.0);                                  // x and y used
-    const EntityId closedId = makeClosedPolyline(d.db, pts, DoubleArray());
+    const EntityId closedId = makeClosedPolyline(pts, DoubleArray());
     {
         host::ObjectPtr<host::LightweightPolyline> pl;
         ASSERT_EQ(d.db.openObject(pl, closedId, host::OpenMode::Read), host::ErrorStatus::eOk);
@@ -175,11 +175,11 @@ TEST(PolylineData, Constructors)
     plan.append(Point2(0, 0));
     plan.append(Point2(4, 0));
     EntityId id;
-    EXPECT_EQ(d.closed(makeLayerPolyline(d.db, plan, DoubleArray(), 0.3, "0", true, id)), 1);
+    EXPECT_EQ(d.closed(makeLayerPolyline(plan, DoubleArray(), 0.3, "0", true, id)), 1);
     DoubleArray s, e;
-    polylineWidths(d.db, id, s, e);
+    polylineWidths(id, s, e);
     EXPECT_EQ(values(s), (std::vector<double>{0.3, 0.3}));
-    EXPECT_EQ(d.closed(makeStyledPolylineClosed(d.db, plan, DoubleArray(), 1, 0.0, "Continuous", "0", false, id)), 1);
+    EXPECT_EQ(d.closed(makeStyledPolylineClosed(plan, DoubleArray(), 1, 0.0, "Continuous", "0", false, id)), 1);
     {
         host::ObjectPtr<host::LightweightPolyline> pl;
         ASSERT_EQ(d.db.openObject(pl, id, host::OpenMode::Read), host::ErrorStatus::eOk);
@@ -187,11 +187,11 @@ TEST(PolylineData, Constructors)
         EXPECT_EQ(pl->linetypeId(), d.db.continuousLinetypeId());
         EXPECT_EQ(pl->layerId(), d.db.layerZeroId());
     }
-    EXPECT_EQ(d.closed(makeUniformPolyline(d.db, plan, 1.0, 0.0, "no such layer", false, id)), 1);
-    polylineVerticesAndBulges(d.db, id, v, b);
+    EXPECT_EQ(d.closed(makeUniformPolyline(plan, 1.0, 0.0, "no such layer", false, id)), 1);
+    polylineVerticesAndBulges(id, v, b);
     EXPECT_EQ(values(b), (std::vector<double>{1.0, 1.0}));
 
-    const EntityId marker = makePointMarker(d.db, Point3(1, 2, 3));
+    const EntityId marker = makePointMarker(Point3(1, 2, 3));
     d.closed(1);
     host::ObjectPtr<host::PointEntity> point;
     ASSERT_EQ(d.db.openObject(point, marker, host::OpenMode::Read), host::ErrorStatus::eOk);

@@ -1,6 +1,7 @@
 #include "../../curves/tests/DrawingFixture.h"
 
 #include "host/geometry/Bulge.h"
+#include "terrain/curves/PolylineData.h"
 #include "terrain/plan/CurveMeasures.h"
 #include "terrain/plan/InsideTests.h"
 #include "terrain/plan/PlanConstructions.h"
@@ -30,41 +31,41 @@ TEST(PlanIntersections, EntityServices)
     Point3 p;
     PointArray pts;
 
-    EXPECT_EQ(d.closed(entitiesCross(d.db, diagonal, high)), 1);
-    EXPECT_EQ(d.closed(entitiesMeetSpatial(d.db, diagonal, high)), 0);
-    EXPECT_EQ(d.closed(entitiesMeetSpatialExtended(d.db, diagonal, shortLine)), 1);
-    EXPECT_EQ(d.closed(entitiesMeetPointTyped(d.db, high, diagonal, 0, p)), 1);
+    EXPECT_EQ(d.closed(entitiesCross(diagonal, high)), 1);
+    EXPECT_EQ(d.closed(entitiesMeetSpatial(diagonal, high)), 0);
+    EXPECT_EQ(d.closed(entitiesMeetSpatialExtended(diagonal, shortLine)), 1);
+    EXPECT_EQ(d.closed(entitiesMeetPointTyped(high, diagonal, 0, p)), 1);
     EXPECT_TRUE(near(p, Point3(2, 2, 10))); // on the first operand
-    EXPECT_EQ(d.closed(entitiesMeetTyped(d.db, shortLine, diagonal, 0)), 0);
-    EXPECT_EQ(d.closed(entitiesMeetTyped(d.db, shortLine, diagonal, 1)), 1);
-    EXPECT_EQ(d.closed(entitiesMeetTyped(d.db, shortLine, diagonal, 7)), 0); // unknown modes mean 0
-    EXPECT_EQ(d.closed(lineEntitiesMeet(d.db, shortLine, high, p)), 1);
+    EXPECT_EQ(d.closed(entitiesMeetTyped(shortLine, diagonal, 0)), 0);
+    EXPECT_EQ(d.closed(entitiesMeetTyped(shortLine, diagonal, 1)), 1);
+    EXPECT_EQ(d.closed(entitiesMeetTyped(shortLine, diagonal, 7)), 0); // unknown modes mean 0
+    EXPECT_EQ(d.closed(lineEntitiesMeet(shortLine, high, p)), 1);
     EXPECT_TRUE(near(p, Point3(4, 0, 0)));
-    EXPECT_EQ(d.closed(lineEntitiesMeet(d.db, shortLine, square, p)), 0); // the second is no line
+    EXPECT_EQ(d.closed(lineEntitiesMeet(shortLine, square, p)), 0); // the second is no line
 
-    EXPECT_EQ(d.closed(entityPointsTyped(d.db, diagonal, square, 0, pts)), 1);
+    EXPECT_EQ(d.closed(entityPointsTyped(diagonal, square, 0, pts)), 1);
     ASSERT_EQ(pts.count(), 2); // corners (0,0) and (4,4), each once
     EXPECT_TRUE(near(pts[0], Point3(0, 0, 0)));
     EXPECT_TRUE(near(pts[1], Point3(4, 4, 0)));
-    EXPECT_EQ(d.closed(entityPointsTyped(d.db, shortLine, circle, 0, pts)), 0);
+    EXPECT_EQ(d.closed(entityPointsTyped(shortLine, circle, 0, pts)), 0);
     EXPECT_EQ(pts.count(), 0);
-    EXPECT_EQ(d.closed(lineEntityPoints(d.db, Point3(-5, 2, 0), Point3(-4, 2, 0), square, 0, pts)), 1);
+    EXPECT_EQ(d.closed(lineEntityPoints(Point3(-5, 2, 0), Point3(-4, 2, 0), square, 0, pts)), 1);
     EXPECT_EQ(pts.count(), 0); // opened, no points, still 1
-    EXPECT_EQ(d.closed(lineEntityPoints(d.db, Point3(-5, 2, 0), Point3(-4, 2, 0), square, 1, pts)), 1);
+    EXPECT_EQ(d.closed(lineEntityPoints(Point3(-5, 2, 0), Point3(-4, 2, 0), square, 1, pts)), 1);
     EXPECT_EQ(pts.count(), 2);
-    EXPECT_EQ(d.closed(lineEntityPoints(d.db, Point3(1, 1, 0), Point3(1, 1, 0), square, 1, pts)), 0);
-    EXPECT_EQ(d.closed(entitiesCross(d.db, diagonal, EntityId())), 0);
+    EXPECT_EQ(d.closed(lineEntityPoints(Point3(1, 1, 0), Point3(1, 1, 0), square, 1, pts)), 0);
+    EXPECT_EQ(d.closed(entitiesCross(diagonal, EntityId())), 0);
 
-    EXPECT_EQ(d.closed(lineTouchesEntity(d.db, Point3(-1, 2, 0), Point3(1, 2, 0), square)), 1);
-    EXPECT_EQ(d.closed(lineMeetsExtendedEntity(d.db, Point3(20, -1, 0), Point3(20, 1, 0), shortLine)), 1);
-    EXPECT_EQ(d.closed(lineMeetsEntityPoint(d.db, Point3(-3, 2, 0), Point3(-2, 2, 0), square, p)), 1);
+    EXPECT_EQ(d.closed(lineTouchesEntity(Point3(-1, 2, 0), Point3(1, 2, 0), square)), 1);
+    EXPECT_EQ(d.closed(lineMeetsExtendedEntity(Point3(20, -1, 0), Point3(20, 1, 0), shortLine)), 1);
+    EXPECT_EQ(d.closed(lineMeetsEntityPoint(Point3(-3, 2, 0), Point3(-2, 2, 0), square, p)), 1);
     EXPECT_TRUE(near(p, Point3(0, 2, 0)));
     {
         host::ObjectPtr<host::Curve> open;
         ASSERT_EQ(d.db.openObject(open, square, host::OpenMode::Read), host::ErrorStatus::eOk);
         EXPECT_EQ(lineMeetsOpenEntityPoint(Point3(2, -3, 0), Point3(2, -2, 0), *open, p), 1);
         EXPECT_TRUE(near(p, Point3(2, 0, 0)));
-        EXPECT_EQ(openEntityPointsTyped(*open, d.db, diagonal, 0, pts), 1);
+        EXPECT_EQ(openEntityPointsTyped(*open, diagonal, 0, pts), 1);
         host::ObjectPtr<host::Curve> other;
         ASSERT_EQ(d.db.openObject(other, shortLine, host::OpenMode::Read), host::ErrorStatus::eOk);
         EXPECT_EQ(openEntitiesMeetExtended(*other, *open, p), 1);
@@ -77,17 +78,17 @@ TEST(PlanIntersections, RaysAndExtremes)
     Drawing d;
     const EntityId square = d.lw({{0, 0}, {4, 0}, {4, 4}, {0, 4}}, {}, true);
     Point3 p, q;
-    EXPECT_EQ(d.closed(rayHitsOnce(d.db, Point3(-2, 1, 0), Point3(-1, 1.3, 0), square, p)), 0); // in and out
-    EXPECT_EQ(d.closed(rayHitsOnce(d.db, Point3(2, 1, 0), Point3(3, 1.3, 0), square, p)), 1);   // from inside
+    EXPECT_EQ(d.closed(rayHitsOnce(Point3(-2, 1, 0), Point3(-1, 1.3, 0), square, p)), 0); // in and out
+    EXPECT_EQ(d.closed(rayHitsOnce(Point3(2, 1, 0), Point3(3, 1.3, 0), square, p)), 1);   // from inside
     EXPECT_TRUE(near(p, Point3(4, 1.6, 0)));
-    EXPECT_EQ(d.closed(extremeHitsAlongX(d.db, Point3(1, 1, 0), Point3(2, 1.5, 0), square, p, q)), 1);
+    EXPECT_EQ(d.closed(extremeHitsAlongX(Point3(1, 1, 0), Point3(2, 1.5, 0), square, p, q)), 1);
     EXPECT_TRUE(near(p, Point3(0, 0.5, 0)));
     EXPECT_TRUE(near(q, Point3(4, 2.5, 0)));
-    EXPECT_EQ(d.closed(extremeHitsAlongY(d.db, Point3(1, 1, 0), Point3(2, 1.5, 0), square, p, q)), 1);
+    EXPECT_EQ(d.closed(extremeHitsAlongY(Point3(1, 1, 0), Point3(2, 1.5, 0), square, p, q)), 1);
     EXPECT_TRUE(near(p, Point3(0, 0.5, 0)));
     // A line touching a circle once gives no pair.
     const EntityId circle = d.circle({0, 0, 0}, 1.0);
-    EXPECT_EQ(d.closed(extremeHitsAlongX(d.db, Point3(-3, 1, 0), Point3(3, 1, 0), circle, p, q)), 0);
+    EXPECT_EQ(d.closed(extremeHitsAlongX(Point3(-3, 1, 0), Point3(3, 1, 0), circle, p, q)), 0);
 }
 
 TEST(PlanIntersections, PointServices)
@@ -156,7 +157,7 @@ TEST(InsideTests, AgreeWithWindingNumbersOnRandomPolygons)
                 if (host::distance(c.closestPoint(p), p) < 0.05)
                     continue;
                 const int expected = windingNumber(flat, p) != 0 ? 1 : 0;
-                EXPECT_EQ(d.closed(isInsideClosedCurve(d.db, Point3(p.x, p.y, 7.0), id)), expected)
+                EXPECT_EQ(d.closed(isInsideClosedCurve(Point3(p.x, p.y, 7.0), id)), expected)
                     << "shape " << shape << " point " << p.x - offset.x << ", " << p.y - offset.y;
                 ++tested;
             }
@@ -170,32 +171,32 @@ TEST(InsideTests, InteriorAndOutsidePoints)
     Drawing d;
     Point3 p(0, 0, 42);
     const EntityId triangle = d.lw({{0, 0}, {4, 0}, {0, 4}}, {}, true);
-    EXPECT_EQ(d.closed(interiorPoint(d.db, triangle, p)), 1);
+    EXPECT_EQ(d.closed(interiorPoint(triangle, p)), 1);
     EXPECT_TRUE(near(p, Point3(1, 2, 42))); // halfway between vertex 2 and the middle of edge 0-1; z kept
     const EntityId quad = d.poly2d({{0, 0}, {4, 0}, {5, 3}, {1, 4}}, {}, true);
-    EXPECT_EQ(d.closed(interiorPoint(d.db, quad, p)), 1);
+    EXPECT_EQ(d.closed(interiorPoint(quad, p)), 1);
     EXPECT_TRUE(near(p, Point3(2.5, 1.5, 42))); // the first tried pair: vertices 0 and 2
     // An L shape, where the first chord's midpoint lies outside.
     const EntityId ell = d.lw({{0, 0}, {6, 0}, {6, 1}, {1, 1}, {1, 6}, {0, 6}}, {}, true);
-    EXPECT_EQ(d.closed(interiorPoint(d.db, ell, p)), 1);
-    EXPECT_EQ(d.closed(isInsideClosedCurve(d.db, p, ell)), 1);
-    EXPECT_EQ(d.closed(interiorPoint(d.db, d.lw({{0, 0}, {1, 0}}), p)), 0);
-    EXPECT_EQ(d.closed(interiorPoint(d.db, d.circle({0, 0, 0}, 1), p)), 0);
+    EXPECT_EQ(d.closed(interiorPoint(ell, p)), 1);
+    EXPECT_EQ(d.closed(isInsideClosedCurve(p, ell)), 1);
+    EXPECT_EQ(d.closed(interiorPoint(d.lw({{0, 0}, {1, 0}}), p)), 0);
+    EXPECT_EQ(d.closed(interiorPoint(d.circle({0, 0, 0}, 1), p)), 0);
 
     // A small figure: the outside point still lands outside.
     const EntityId tiny = d.lw({{0, 0}, {0.1, 0}, {0.1, 0.1}, {0, 0.1}}, {}, true);
     Point3 out(0, 0, 0);
-    EXPECT_EQ(d.closed(outsidePointOnRay(d.db, tiny, out)), 1);
-    EXPECT_EQ(d.closed(isInsideClosedCurve(d.db, out, tiny)), 0);
+    EXPECT_EQ(d.closed(outsidePointOnRay(tiny, out)), 1);
+    EXPECT_EQ(d.closed(isInsideClosedCurve(out, tiny)), 0);
     EXPECT_NEAR(out.x, 0.05, 1e-12);
     EXPECT_NEAR(out.y, 0.1 + 0.5, 1e-12);
-    EXPECT_EQ(d.closed(outsidePointOnRay(d.db, quad, out)), 1);
-    EXPECT_EQ(d.closed(isInsideClosedCurve(d.db, out, quad)), 0);
+    EXPECT_EQ(d.closed(outsidePointOnRay(quad, out)), 1);
+    EXPECT_EQ(d.closed(isInsideClosedCurve(out, quad)), 0);
 
     const EntityId line = d.line({0, 0, 0}, {10, 0, 0});
-    EXPECT_EQ(d.closed(isOnCurve(d.db, Point3(5, 0.00001, 0), line)), 1);
-    EXPECT_EQ(d.closed(isOnCurve(d.db, Point3(5, 0.01, 0), line)), 0);
-    EXPECT_EQ(d.closed(isOnCurve(d.db, Point3(11, 0, 0), line)), 0); // not extended
+    EXPECT_EQ(d.closed(isOnCurve(Point3(5, 0.00001, 0), line)), 1);
+    EXPECT_EQ(d.closed(isOnCurve(Point3(5, 0.01, 0), line)), 0);
+    EXPECT_EQ(d.closed(isOnCurve(Point3(11, 0, 0), line)), 0); // not extended
 }
 
 TEST(PlanConstructions, BulgesTangentCirclesCircumcentre)
@@ -214,7 +215,7 @@ TEST(PlanConstructions, BulgesTangentCirclesCircumcentre)
         {"quarter", d.arc({0, 0, 5}, 2, 0, host::kPi / 2), std::tan(host::kPi / 8)},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(d.closed(arcBulge(d.db, c.arc, pts, b)), 1) << c.name;
+        EXPECT_EQ(d.closed(arcBulge(c.arc, pts, b)), 1) << c.name;
         ASSERT_EQ(pts.count(), 2);
         ASSERT_EQ(b.count(), 1);
         EXPECT_NEAR(b[0], c.bulge, 1e-12) << c.name;
@@ -222,7 +223,7 @@ TEST(PlanConstructions, BulgesTangentCirclesCircumcentre)
         const host::BulgeSegment s = host::segmentFromBulge({pts[0].x, pts[0].y}, {pts[1].x, pts[1].y}, b[0]);
         EXPECT_EQ(s.kind, host::BulgeSegmentCase::Arc);
     }
-    EXPECT_EQ(d.closed(arcBulge(d.db, d.line({0, 0, 0}, {1, 0, 0}), pts, b)), 0);
+    EXPECT_EQ(d.closed(arcBulge(d.line({0, 0, 0}, {1, 0, 0}), pts, b)), 0);
     double value = 5.0;
     EXPECT_EQ(arcBulgeValue(nullptr, value), 0);
     EXPECT_EQ(value, 0.0);
@@ -252,30 +253,30 @@ TEST(CurveMeasures, MeasuresAndExtents)
     Drawing d;
     const EntityId line = d.line({0, 0, 0}, {10, 0, 0});
     PointArray pts;
-    EXPECT_EQ(d.closed(measureCurve(d.db, line, 3.0, pts)), 1);
+    EXPECT_EQ(d.closed(measureCurve(line, 3.0, pts)), 1);
     ASSERT_EQ(pts.count(), 3);
     EXPECT_TRUE(near(pts[0], Point3(3, 0, 0)) && near(pts[1], Point3(6, 0, 0)) && near(pts[2], Point3(9, 0, 0)));
-    EXPECT_EQ(d.closed(measureCurve(d.db, line, 0.0, pts)), 0);
-    EXPECT_EQ(d.closed(measureCurve(d.db, line, -1.0, pts)), 0);
-    EXPECT_EQ(d.closed(measureCurve(d.db, line, NAN, pts)), 0);
-    EXPECT_EQ(d.closed(measureCurve(d.db, line, 20.0, pts)), 0);
-    EXPECT_EQ(d.closed(measureCurve(d.db, line, 1e-5, pts)), 0); // more points than allowed: refused
+    EXPECT_EQ(d.closed(measureCurve(line, 0.0, pts)), 0);
+    EXPECT_EQ(d.closed(measureCurve(line, -1.0, pts)), 0);
+    EXPECT_EQ(d.closed(measureCurve(line, NAN, pts)), 0);
+    EXPECT_EQ(d.closed(measureCurve(line, 20.0, pts)), 0);
+    EXPECT_EQ(d.closed(measureCurve(line, 1e-5, pts)), 0); // more points than allowed: refused
     // A closed curve's end point is its start: the length comes from the end parameter.
     const EntityId circle = d.circle({0, 0, 0}, 1.0);
-    EXPECT_EQ(d.closed(measureCurve(d.db, circle, host::kPi / 2, pts)), 1);
+    EXPECT_EQ(d.closed(measureCurve(circle, host::kPi / 2, pts)), 1);
     EXPECT_EQ(pts.count(), 3);
 
     Point3 s, e, m;
-    EXPECT_EQ(d.closed(curveEnds(d.db, line, s, e)), 1);
+    EXPECT_EQ(d.closed(curveEnds(line, s, e)), 1);
     EXPECT_TRUE(near(e, Point3(10, 0, 0)));
-    EXPECT_EQ(d.closed(curveMidpoint(d.db, d.lw({{0, 0}, {2, 0}, {2, 8}}), m)), 1);
+    EXPECT_EQ(d.closed(curveMidpoint(d.lw({{0, 0}, {2, 0}, {2, 8}}), m)), 1);
     EXPECT_TRUE(near(m, Point3(2, 3, 0)));
-    EXPECT_EQ(d.closed(closestPointOnCurve(d.db, line, Point3(12, 3, 0), m)), 1);
+    EXPECT_EQ(d.closed(closestPointOnCurve(line, Point3(12, 3, 0), m)), 1);
     EXPECT_TRUE(near(m, Point3(10, 0, 0)));
     double area = 9.0;
-    EXPECT_EQ(d.closed(entityArea(d.db, circle, area)), 1);
+    EXPECT_EQ(d.closed(entityArea(circle, area)), 1);
     EXPECT_NEAR(area, host::kPi, 1e-12);
-    EXPECT_EQ(d.closed(entityArea(d.db, EntityId(), area)), 0);
+    EXPECT_EQ(d.closed(entityArea(EntityId(), area)), 0);
     EXPECT_EQ(area, 0.0);
 
     Point3 lo(1, 1, 1), hi(1, 1, 1);
@@ -287,6 +288,37 @@ TEST(CurveMeasures, MeasuresAndExtents)
     EXPECT_EQ(pointsExtents(pts, lo, hi), 1);
     EXPECT_EQ(lo, Point3(-2, -1, 0));
     EXPECT_EQ(hi, Point3(3, 4, 0));
+}
+
+TEST(UserCoordinates, ExtentsExtremesAndTangentCirclesFollowTheUcs)
+{
+    Drawing d;
+    // A user system turned a quarter: user x runs along world y, user y along world -x.
+    ASSERT_EQ(host::application().coordinates().setUcs({10, 0, 0}, {0, 1, 0}, {-1, 0, 0}), host::ErrorStatus::eOk);
+    const EntityId tri = d.lw({{0, 0}, {4, 0}, {0, 2}}, {}, true);
+    Point3 lo, hi;
+    EXPECT_EQ(d.closed(polylineBoundingBox(tri, lo, hi)), 1);
+    // Corners of the user-aligned box, given back in world coordinates.
+    EXPECT_TRUE(near(lo, Point3(4, 0, 0))) << lo.x << "," << lo.y;
+    EXPECT_TRUE(near(hi, Point3(0, 2, 0))) << hi.x << "," << hi.y;
+    PointArray pts;
+    pts.append(Point3(0, 0, 0));
+    pts.append(Point3(4, 2, 0));
+    EXPECT_EQ(pointsExtents(pts, lo, hi), 1);
+    EXPECT_TRUE(near(lo, Point3(4, 0, 0)));
+
+    const EntityId square = d.lw({{0, 0}, {4, 0}, {4, 4}, {0, 4}}, {}, true);
+    Point3 first, second;
+    EXPECT_EQ(d.closed(extremeHitsAlongX(Point3(1, 1, 0), Point3(2, 1.5, 0), square, first, second)), 1);
+    EXPECT_TRUE(near(first, Point3(0, 0.5, 0))); // smallest user x = smallest world y
+    EXPECT_TRUE(near(second, Point3(4, 2.5, 0)));
+    EXPECT_EQ(d.closed(extremeHitsAlongY(Point3(1, 1, 0), Point3(2, 1.5, 0), square, first, second)), 1);
+    EXPECT_TRUE(near(first, Point3(4, 2.5, 0))); // smallest user y = largest world x
+
+    Point3 centre;
+    EXPECT_EQ(tangentCircleCenter(Point3(5, 0, 0), Point3(0, 5, 0), Point3(0, 0, 0), centre), 1);
+    EXPECT_TRUE(near(centre, Point3(5, 5, 0), 1e-9)); // the same circle, whatever the user system
+    host::application().coordinates().setWorldUcs();
 }
 
 } // namespace

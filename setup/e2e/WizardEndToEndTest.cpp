@@ -249,6 +249,8 @@ TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
 
 TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoesItsPart) {
     for (int answer : {IDIGNORE, IDABORT}) {
+        // The installation that went on recorded the product: the next run must not ask to reinstall.
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, setup::kProductKey);
         TempFolder medium, where;
         MakeSmallMedium(medium);
         RemoveTree(medium / "Temp");

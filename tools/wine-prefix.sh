@@ -10,10 +10,16 @@ export WINEARCH=win64
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ -f "$WINEPREFIX/.orvex-ready" ]; then exit 0; fi
-wineboot -i >/dev/null 2>&1
-# Unmanaged top-level windows close at once instead of costing seconds at process exit.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-# A fresh prefix cannot open .txt files; opening the read-me would block on an error box.
-wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
-touch "$WINEPREFIX/.orvex-ready"
+if [ ! -f "$WINEPREFIX/.orvex-ready" ]; then
+  wineboot -i >/dev/null 2>&1
+  # Unmanaged top-level windows close at once instead of costing seconds at process exit.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # A fresh prefix cannot open .txt files; opening the read-me would block on an error box.
+  wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+  touch "$WINEPREFIX/.orvex-ready"
+fi
+# Wine links the user's Desktop, Documents and the like to the Linux home folder; Setup saves a
+# shortcut on the desktop, which must stay inside the prefix. Each link becomes a folder of its own.
+for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+  if [ -L "$folder" ]; then rm -f "$folder" && mkdir -p "$folder"; fi
+done

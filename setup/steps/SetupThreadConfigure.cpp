@@ -43,7 +43,8 @@ constexpr char kUninstallerShortcutName[] = "Orvex V8.5 卸载程序.LNK";
 constexpr char kHostShortcutPrefix[] = "Orvexfor";
 constexpr char kHostShortcutSuffix[] = ".LNK";
 constexpr char kHostProgramName[] = "acad.exe";
-constexpr char kHostArguments[] = "/p \"<<enggOrvex V8>>\" /t acad.dwt";
+constexpr char kHostArgumentsBeforeProfile[] = "/p \"";
+constexpr char kHostArgumentsAfterProfile[] = "\" /t acad.dwt";
 
 struct PlannedShortcut {
     std::string file;
@@ -58,13 +59,15 @@ const char* OrNone(const std::string& text) { return text.empty() ? nullptr : te
 std::vector<PlannedShortcut> PlanShortcuts(const std::string& desktop, const std::string& group,
                                            const std::string& target) {
     const std::string launcher = JoinPath(target, kLauncherName);
+    const std::string hostArguments =
+        kHostArgumentsBeforeProfile + std::string(kHostProfileName) + kHostArgumentsAfterProfile;
     std::vector<PlannedShortcut> shortcuts = {{JoinPath(desktop, kDesktopShortcutName), launcher, "", ""},
                                               {JoinPath(group, kGroupLauncherShortcutName), launcher, "", ""}};
     for (const HostRelease& release : kHostReleases) {
         std::string view, location;
         if (!LocateHostRelease(release, view, location)) continue;
-        shortcuts.push_back({JoinPath(target, kHostShortcutPrefix + std::to_string(release.year) + kHostShortcutSuffix),
-                             JoinPath(location, kHostProgramName), kHostArguments,
+        const std::string name = kHostShortcutPrefix + std::to_string(release.year) + kHostShortcutSuffix;
+        shortcuts.push_back({JoinPath(target, name), JoinPath(location, kHostProgramName), hostArguments,
                              JoinPath(target, setup::kProductIconName)});
     }
     shortcuts.push_back({JoinPath(group, kWebLinkShortcutName), JoinPath(target, kWebLinkName), "", ""});

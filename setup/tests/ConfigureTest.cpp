@@ -176,6 +176,23 @@ TEST_F(Configure, CreateShortcutsWithoutShellFoldersCreatesAndLogsNothing) {
     if (find != INVALID_HANDLE_VALUE) FindClose(find);
 }
 
+TEST_F(Configure, AGroupFolderThatCannotBeMadeIsAskedAboutAndTheShortcutsAreStillAttempted) {
+    TempFolder desktop, programs;
+    WriteFileBytes(programs / "Programs", "a file where the group's parent folder should be");
+    UseShellFolders(desktop.Path(), programs / "Programs");
+    ScriptedPrompt prompt({IDCANCEL});
+    worker.SetPrompt(&prompt);
+    worker.SetFolders("C:\\medium\\", T);
+    ASSERT_TRUE(worker.CreateShortcuts());
+
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_NE(prompt.Questions()[0].text.find("不能创建文件夹"), std::string::npos);
+    const std::string group = programs / "Programs\\" + kGroupName;
+    // Only the desktop shortcut could be saved; the group's own line comes last all the same.
+    EXPECT_EQ(worker.LogText(), "Made Dir: " + group + "\nFile Copy: " + desktop.Path() + "\\土方计算地形分析.LNK\n" +
+                                    "File Copy: " + group + "\n");
+}
+
 TEST_F(Configure, AFullInstallationLogsControlsKeysShortcutsAndTheLogLast) {
     TempFolder medium, desktop, programs;
     for (const char* name : {"Support", "Controls", "图框", "Data", "Database", "模板", "Temp"})

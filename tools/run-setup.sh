@@ -18,7 +18,7 @@ cmake --build --preset windows -j2 --target Setup orvex-driver
 echo "run-setup: medium in $medium"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8 WINEARCH=win64
+  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=zh_CN.UTF-8 WINEARCH=win64
   bash tools/wine-prefix.sh "$WINEPREFIX"
   trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
   wine "$medium/Setup.exe"

@@ -4,7 +4,7 @@
 set -euo pipefail
 export WINEPREFIX=$1
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=zh_CN.UTF-8
 export WINEARCH=win64
 mkdir -p "$WINEPREFIX"

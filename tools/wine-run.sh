@@ -6,7 +6,7 @@ set -euo pipefail
 prefix=$1; shift
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=zh_CN.UTF-8
 export WINEARCH=win64
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

@@ -5,17 +5,22 @@
 wine_session_start() {
   export WINEPREFIX=$1
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No menu builder: shortcuts Setup saves in the prefix's shell folders stay out of the Linux desktop.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LC_ALL=zh_CN.UTF-8
   export WINEARCH=win64
-  local n
-  for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
-  done
-  Xvfb ":$n" -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and writes its number: no race with other sessions on this machine.
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$number_file" >/dev/null 2>&1 &
   WINE_SESSION_XVFB=$!
-  export DISPLAY=":$n"
   local i
+  for i in $(seq 1 100); do
+    [ -s "$number_file" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(tr -d '[:space:]' < "$number_file")"
+  rm -f "$number_file"
   for i in $(seq 1 100); do
     xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break
     sleep 0.1

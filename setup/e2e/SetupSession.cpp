@@ -13,13 +13,23 @@ std::string BuiltSetupPath() {
 
 namespace {
 
-UniqueHandle StartProcess(const std::string& commandLine, const std::string& folder, DWORD& processId) {
+// Starts a program; a quiet one writes its console output to NUL.
+UniqueHandle StartProcess(const std::string& commandLine, const std::string& folder, DWORD& processId,
+                          bool quiet = false) {
     std::vector<char> command(commandLine.begin(), commandLine.end());
     command.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    UniqueFile nul;
+    if (quiet) {
+        nul.Reset(CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                              OPEN_EXISTING, 0, nullptr));
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = startup.hStdOutput = startup.hStdError = nul.Get();
+    }
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, quiet ? TRUE : FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         return UniqueHandle();
     CloseHandle(info.hThread);
@@ -31,7 +41,7 @@ UniqueHandle StartProcess(const std::string& commandLine, const std::string& fol
 
 bool RunRegTool(const std::string& arguments) {
     DWORD id = 0;
-    UniqueHandle process = StartProcess("reg.exe " + arguments, "", id);
+    UniqueHandle process = StartProcess("reg.exe " + arguments, "", id, true);
     if (!process.Valid() || WaitForSingleObject(process.Get(), SetupSession::kStepTimeoutMs) != WAIT_OBJECT_0)
         return false;
     DWORD code = 1;

@@ -1,6 +1,9 @@
 #include "SetupSession.h"
 #include "TestSupport.h"
 #include "setup/steps/FileListing.h"
+#include "setup/tests/RegistryTestKeys.h"
+#include "setup/tests/ShellLinkReader.h"
+#include "setup/tests/fixtures/ControlFixtures.h"
 #include "setup/wizard/WizardTexts.h"
 #include "setup/wizard/resource.h"
 #include "tools/driver/Driver.h"
@@ -54,11 +57,44 @@ protected:
         ASSERT_TRUE(driver::SetControlText(folderPage, IDC_TARGET_FOLDER, target));
         ASSERT_TRUE(driver::Click(folderPage, IDC_NEXT, SetupSession::kStepTimeoutMs));
     }
+
+    // Cancel on the page with the marker, Yes to the quit question: the program ends.
+    void QuitFrom(SetupSession& session, int markerId) {
+        ASSERT_TRUE(session.Click(kTitle, markerId, IDCANCEL));
+        ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
+        EXPECT_TRUE(session.WaitForExit());
+    }
 };
 
-TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
-    TempFolder medium, where;
+// What a full installation writes beyond the target folder, removed again whatever the test's outcome.
+struct ConfigurationCleanup {
+    ~ConfigurationCleanup() {
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, setup::kProductKey);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+        DeleteRegistryTree(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY);
+    }
+    static constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8";
+};
+
+TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndShortcuts) {
+    TempFolder medium, where, desktop, programs;
     MakeSmallMedium(medium);
+    // The control folder holds one real control; shortcuts go to the test's own shell folders; one host
+    // release is installed natively with a default profile.
+    ASSERT_TRUE(DeleteFileA((medium / "Controls\\说明.txt").c_str()));
+    ASSERT_TRUE(
+        CopyFileA(ControlFixturePath("GoodControl.ocx").c_str(), (medium / "Controls\\GoodControl.ocx").c_str(), FALSE));
+    ConfigurationCleanup cleanup;
+    SavedRegistryValues shellFolders(ShellFolderValueNames());
+    shellFolders.DeleteAll();
+    const auto folderNames = ShellFolderValueNames();
+    WriteRegistryValue({folderNames[0].root, folderNames[0].key, folderNames[0].name, desktop.Path()});
+    WriteRegistryValue({folderNames[1].root, folderNames[1].key, folderNames[1].name, programs.Path()});
+    HostReleaseKeys hostKeys;
+    const std::string product = "Software\\Autodesk\\AutoCAD\\R16.2\\ACAD-4001:409";
+    WriteRegistryValue({HKEY_LOCAL_MACHINE, product, "AcadLocation", "C:\\A2006"});
+    WriteRegistryValue({HKEY_CURRENT_USER, product + "\\Profiles\\<<Unnamed Profile>>\\General", "ACAD", "C:\\A2006\\support"});
+
     const std::string t = where / "Velmark\\Orvex";
     SetupSession session(medium.Path());
     ASSERT_TRUE(session.Started());
@@ -70,13 +106,14 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
     ASSERT_TRUE(driver::Click(finish, IDC_NEXT, SetupSession::kStepTimeoutMs));
     ASSERT_TRUE(session.WaitForExit());
 
+    const std::string group = programs / "土方计算地形分析软件 Orvex V8.5";
     EXPECT_EQ(ReadFileBytes(t + "\\Uninstall.log"),
               "Made Dir: " + t + "\\Support\r\n" +
               "Made Dir: " + t + "\\Support\\arx\r\n" +
               "Made Dir: " + t + "\\Support\\arx\\R17\r\n" +
               "File Copy: " + t + "\\Support\\arx\\R17\\terrain.arx\r\n" +
               "Made Dir: " + t + "\\Controls\r\n" +
-              "File Copy: " + t + "\\Controls\\说明.txt\r\n" +
+              "File Copy: " + t + "\\Controls\\GoodControl.ocx\r\n" +
               "Made Dir: " + t + "\\图框\r\n" +
               "File Copy: " + t + "\\图框\\A3.dwg\r\n" +
               "Made Dir: " + t + "\\Data\r\n" +
@@ -86,6 +123,16 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
               "Made Dir: " + t + "\\模板\r\n" +
               "Made Dir: " + t + "\\Temp\r\n" +
               "File Copy: " + t + "\\readme.txt\r\n" +
+              "Reg Ctrl: " + t + "\\Controls\\GoodControl.ocx\r\n" +
+              "RegDB Key: 2," + setup::kProductKey + "\r\n" +
+              "RegDB Key: 2," + ConfigurationCleanup::kUninstallKey + "\r\n" +
+              "Made Dir: " + group + "\r\n" +
+              "File Copy: " + desktop.Path() + "\\土方计算地形分析.LNK\r\n" +
+              "File Copy: " + group + "\\Orvex V8.5.LNK\r\n" +
+              "File Copy: " + t + "\\Orvexfor2006.LNK\r\n" +
+              "File Copy: " + group + "\\官方网站.LNK\r\n" +
+              "File Copy: " + group + "\\Orvex V8.5 卸载程序.LNK\r\n" +
+              "File Copy: " + group + "\r\n" +
               "File Copy: " + t + "\\Uninstall.log\r\n");
     EXPECT_EQ(AttributesBesidesArchive(t + "\\Uninstall.log"), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
     EXPECT_EQ(ReadFileBytes(t + "\\Support\\arx\\R17\\terrain.arx"), "module");
@@ -93,6 +140,24 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeAndLog) {
     EXPECT_TRUE(FolderExists(t + "\\Temp"));
     EXPECT_FALSE(FolderExists(t + "\\安装界面"));
     EXPECT_FALSE(FileExists(t + "\\Setup.exe"));
+
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY));
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, setup::kInstallPathValue), t + "\\");
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, "Ver"), "8.00");
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "DisplayName"),
+              "土方计算地形分析软件 Orvex V8.5");
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "UninstallString"),
+              t + "\\Uninstall-64.exe");
+    const std::string profile = product + "\\Profiles\\<<enggOrvex V8>>";
+    EXPECT_EQ(RawRegistryString(HKEY_CURRENT_USER, profile, ""), "<<enggOrvex V8>>");
+    EXPECT_EQ(RawRegistryString(HKEY_CURRENT_USER, profile + "\\General", "ACAD"),
+              t + "\\Support\\2004-06\\arx;" + t + "\\Support\\2004-06\\Menu;C:\\A2006\\support;");
+    const ShellLinkFields host = ReadShellLink(t + "\\Orvexfor2006.LNK");
+    EXPECT_EQ(host.path, "C:\\A2006\\acad.exe");
+    EXPECT_EQ(host.arguments, "/p \"<<enggOrvex V8>>\" /t acad.dwt");
+    EXPECT_EQ(host.iconFile, t + "\\OrvexV8.5.ico");
+    EXPECT_EQ(host.workingFolder, t + "\\");
+    EXPECT_EQ(ReadShellLink(desktop.Path() + "\\土方计算地形分析.LNK").path, t + "\\Orvex-64.exe");
 }
 
 TEST_F(WizardEndToEnd, CancelDuringTheCopyEndsTheWizardAndWritesNoLog) {
@@ -159,21 +224,10 @@ TEST_F(WizardEndToEnd, BackAndForwardKeepTheChoicesAndCancelNoBringsThePageBack)
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(driver::MessageBoxText(quit), setup::kQuitQuestion);
     ASSERT_TRUE(driver::Click(quit, IDNO, SetupSession::kStepTimeoutMs));
-    folder = session.WaitFor(kTitle, IDC_TARGET_FOLDER);
-    ASSERT_NE(folder, nullptr);
-    ASSERT_TRUE(session.Click(kTitle, IDC_TARGET_FOLDER, IDCANCEL));
-    ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
-    EXPECT_TRUE(session.WaitForExit());
+    QuitFrom(session, IDC_TARGET_FOLDER);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
-#if !__has_include("setup/steps/RegistryStrings.h")
-    GTEST_SKIP() << "the registry string operations are not in this build yet";
-#endif
     TempFolder medium;
     MakeSmallMedium(medium);
     ASSERT_TRUE(RunRegTool("add \"HKLM\\" + std::string(setup::kProductKey) + "\" /v " +
@@ -189,11 +243,61 @@ TEST_F(WizardEndToEnd, AnInstalledProductIsReinstalledOnlyAfterYes) {
             EXPECT_TRUE(session.WaitForExit());  // the program ends before any page
             continue;
         }
-        // Yes runs the wizard; leave it from the first page.
-        ASSERT_TRUE(session.Click(kTitle, IDC_INTRO_HINT, IDCANCEL));
-        ASSERT_TRUE(session.Click(kTitle, IDYES, IDYES));
-        EXPECT_TRUE(session.WaitForExit());
+        QuitFrom(session, IDC_INTRO_HINT);  // Yes ran the wizard: leave it from the first page
     }
+}
+
+TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoesItsPart) {
+    for (int answer : {IDIGNORE, IDABORT}) {
+        TempFolder medium, where;
+        MakeSmallMedium(medium);
+        RemoveTree(medium / "Temp");
+        const std::string t = where / "Orvex";
+        SetupSession session(medium.Path());
+        GoToInstall(session, t);
+
+        HWND question = session.WaitFor(kProgramName, IDIGNORE);
+        ASSERT_NE(question, nullptr);
+        const std::string text = driver::MessageBoxText(question);
+        EXPECT_NE(text.find("\n找不到安装文件的路径 " + (medium / "Temp") + "\\，\n"), std::string::npos) << text;
+        // The page behind the question shows the last file copied.
+        HWND page = GetWindow(question, GW_OWNER);
+        ASSERT_NE(page, nullptr);
+        Sleep(200);  // the page repaints its status line within 50 ms
+        EXPECT_EQ(driver::ControlText(page, IDC_STATUS), t + "\\Database\\terrain.mdb ...");
+        ASSERT_TRUE(driver::Click(question, answer, SetupSession::kStepTimeoutMs));
+
+        if (answer == IDIGNORE) {  // the folder is made and logged, the installation goes on
+            ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_README));
+            ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_NEXT));
+            ASSERT_TRUE(session.WaitForExit());
+            EXPECT_NE(ReadFileBytes(t + "\\Uninstall.log").find("Made Dir: " + t + "\\Temp\r\n"), std::string::npos);
+            EXPECT_TRUE(FileExists(t + "\\readme.txt"));
+        } else {  // the wizard ends at once, without a log
+            ASSERT_TRUE(session.WaitForExit());
+            EXPECT_FALSE(FileExists(t + "\\Uninstall.log"));
+            EXPECT_FALSE(FileExists(t + "\\readme.txt"));
+        }
+    }
+}
+
+TEST_F(WizardEndToEnd, ALogThatCannotBeWrittenIsReportedAndTheInstallationStillFinishes) {
+    TempFolder medium, where;
+    MakeSmallMedium(medium);
+    const std::string t = where / "Orvex";
+    MakeFolders(t + "\\Uninstall.log");  // a folder where the log should go
+    SetupSession session(medium.Path());
+    GoToInstall(session, t);
+
+    HWND error = session.WaitFor(kProgramName, IDOK);
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(driver::MessageBoxText(error).find(t + "\\Uninstall.log"), std::string::npos);
+    ASSERT_TRUE(driver::Click(error, IDOK, SetupSession::kStepTimeoutMs));
+    ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_README));
+    ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_NEXT));
+    ASSERT_TRUE(session.WaitForExit());
+    EXPECT_TRUE(FileExists(t + "\\readme.txt"));
+    EXPECT_TRUE(FolderExists(t + "\\Uninstall.log"));
 }
 
 }  // namespace

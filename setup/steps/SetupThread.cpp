@@ -85,6 +85,9 @@ int CSetupThread::Run() {
     }
     CopyRootFiles();
     // From here every step runs to its end whatever happens; each handles its own failures.
+    RegisterControls();
+    WriteRegistry();
+    CreateShortcuts();
     WriteInstallLog();
     Notify(UWM_SETUP_CONFIGURING);
     Announce(UWM_SETUP_DONE);

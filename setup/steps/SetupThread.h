@@ -2,8 +2,8 @@
 // The installation worker. The install page fills in the folders, makes itself the main window (all
 // messages and questions go to it) and starts the thread; Run performs the installation step by step.
 // The steps are members spread over several files by concern: the copy steps in SetupThreadCopy.cpp,
-// the driver and the log here in SetupThread.cpp, the system configuration steps in
-// SetupThreadConfigure.cpp.
+// Run and the log in SetupThread.cpp; the system configuration steps (controls, registry, shortcuts)
+// belong in SetupThreadConfigure.cpp and run in Run between CopyRootFiles and WriteInstallLog.
 #include "framework/UserPrompt.h"
 #include "framework/WorkerThread.h"
 
@@ -43,6 +43,12 @@ public:
     bool CopyTree(const std::string& sourcePath, const std::string& targetPath);
     bool MakeFolderPath(const std::string& path);
     void CopyRootFiles();
+
+    // System configuration: control registration, registry records with the host profiles, shortcuts.
+    void RegisterControls();
+    void WriteRegistry();
+    // False when no shell folders were found (then nothing is created or logged).
+    bool CreateShortcuts();
 
     // Writes "Uninstall.log" (listing itself last) into the target folder; false after a file error.
     bool WriteInstallLog();

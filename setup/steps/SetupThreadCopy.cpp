@@ -19,6 +19,15 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 constexpr DWORD kAttributesToClear = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                      FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE;
 
+// Windows refuses to copy over a read-only or hidden file: such a file of an earlier installation (the
+// hidden icon, a read-only top-level file) is made normal first so that a reinstallation replaces it.
+// Returns true when it changed the file's attributes.
+bool MakeReplaceable(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (attributes & kAttributesToClear) && SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 }  // namespace
 
 bool CSetupThread::CopyTree(const std::string& sourcePath, const std::string& targetPath) {
@@ -96,8 +105,13 @@ void CSetupThread::CopyRootFiles() {
     ListFiles(m_source, setup::kAllEntriesPattern, names);
     for (const std::string& name : names) {
         if (EqualsNoCase(name, setup::kSetupProgramName)) continue;
+        const std::string source = m_source + name;
         const std::string target = m_target + name;
-        CopyFileA((m_source + name).c_str(), target.c_str(), FALSE);  // keeps the source's attributes
+        const bool replacing = MakeReplaceable(target);
+        // The copy keeps the source's attributes; over a file made replaceable they are put back explicitly,
+        // since not every system hands them to an existing file.
+        if (CopyFileA(source.c_str(), target.c_str(), FALSE) && replacing)
+            SetFileAttributesA(target.c_str(), GetFileAttributesA(source.c_str()));
         LogFileCopy(target);
         if (EqualsNoCase(name, setup::kProductIconName)) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN);
     }

@@ -53,3 +53,27 @@ TEST(CopyRootFiles, CopiesTopLevelFilesBySpecialNamesAndLogsEachEvenWhenItFailed
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CopyRootFiles, AReinstallOverwritesTheHiddenIconAndReadOnlyFilesOfTheLastRun) {
+    TempFolder source, target;
+    WriteFileBytes(source / "OrvexV8.5.ico", "icon v1");
+    WriteFileBytes(source / "readme.txt", "read me v1");
+    SetFileAttributesA((source / "readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    for (const char* version : {"v1", "v2"}) {
+        SetFileAttributesA((source / "readme.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+        WriteFileBytes(source / "OrvexV8.5.ico", std::string("icon ") + version);
+        WriteFileBytes(source / "readme.txt", std::string("read me ") + version);
+        SetFileAttributesA((source / "readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+        CSetupThread worker;
+        worker.SetFolders(source.Path() + "\\", target.Path() + "\\");
+        worker.CopyRootFiles();
+        EXPECT_EQ(ReadFileBytes(target / "OrvexV8.5.ico"), std::string("icon ") + version);
+        EXPECT_EQ(ReadFileBytes(target / "readme.txt"), std::string("read me ") + version);
+        EXPECT_EQ(AttributesBesidesArchive(target / "OrvexV8.5.ico"), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+        EXPECT_TRUE(Attributes(target / "readme.txt") & FILE_ATTRIBUTE_READONLY);
+    }
+}
+
+}  // namespace

@@ -65,3 +65,70 @@ std::string RawRegistryString(HKEY root, const std::string& path, const std::str
 }
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+FixedKeysLock::FixedKeysLock() : m_mutex(CreateMutexA(nullptr, FALSE, "OrvexSetupTests.FixedKeys")) {
+    // An abandoned lock (a crashed test) is taken over all the same.
+    if (m_mutex) WaitForSingleObject(m_mutex, INFINITE);
+}
+
+FixedKeysLock::~FixedKeysLock() {
+    if (!m_mutex) return;
+    ReleaseMutex(m_mutex);
+    CloseHandle(m_mutex);
+}
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+void WriteRegistryValue(const RegistryWrite& write) {
+    SetRawRegistryValue(write.root, write.key, write.name, REG_SZ, write.data + '\0');
+}
+
+void HostReleaseKeys::Clear() {
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+        for (const char* path : {"SOFTWARE\\Autodesk\\AutoCAD", "SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD"})
+            DeleteRegistryTree(root, path);
+}
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+SavedRegistryValues::SavedRegistryValues(std::vector<RegistryValueName> names) {
+    for (RegistryValueName& name : names) {
+        Saved saved{std::move(name), false, REG_NONE, std::string(64 * 1024, '\0')};
+        DWORD size = static_cast<DWORD>(saved.bytes.size());
+        saved.present = RegGetValueA(saved.name.root, saved.name.key.c_str(), saved.name.name.c_str(),
+                                     RRF_RT_ANY | RRF_NOEXPAND, &saved.type, saved.bytes.data(),
+                                     &size) == ERROR_SUCCESS;
+        saved.bytes.resize(saved.present ? size : 0);
+        m_saved.push_back(std::move(saved));
+    }
+}
+
+SavedRegistryValues::~SavedRegistryValues() {
+    for (const Saved& saved : m_saved) {
+        if (saved.present)
+            SetRawRegistryValue(saved.name.root, saved.name.key, saved.name.name, saved.type, saved.bytes);
+        else
+            RegDeleteKeyValueA(saved.name.root, saved.name.key.c_str(), saved.name.name.c_str());
+    }
+}
+
+void SavedRegistryValues::DeleteAll() const {
+    for (const Saved& saved : m_saved)
+        RegDeleteKeyValueA(saved.name.root, saved.name.key.c_str(), saved.name.name.c_str());
+}
+
+std::vector<RegistryValueName> ShellFolderValueNames() {
+    const std::string user = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    const std::string nt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Explorer\\Shell Folders";
+    return {{HKEY_CURRENT_USER, user, "Desktop"},           {HKEY_CURRENT_USER, user, "Programs"},
+            {HKEY_CURRENT_USER, nt, "Desktop"},             {HKEY_CURRENT_USER, nt, "Programs"},
+            {HKEY_LOCAL_MACHINE, nt, "Common Desktop"},     {HKEY_LOCAL_MACHINE, nt, "Common Programs"}};
+}
+
+}  // namespace testing_support

@@ -33,3 +33,78 @@ void SetRawRegistryValue(HKEY root, const std::string& path, const std::string& 
 std::string RawRegistryString(HKEY root, const std::string& path, const std::string& name);
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+// Held by every test that writes keys whose paths are fixed by the product (host releases, shell
+// folders, the product key), so that tests running in parallel against the one prefix take turns.
+class FixedKeysLock {
+public:
+    FixedKeysLock();
+    ~FixedKeysLock();
+    FixedKeysLock(const FixedKeysLock&) = delete;
+    FixedKeysLock& operator=(const FixedKeysLock&) = delete;
+
+private:
+    HANDLE m_mutex;
+};
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+struct RegistryWrite {
+    HKEY root;
+    std::string key;
+    std::string name;
+    std::string data;  // written as REG_SZ
+};
+void WriteRegistryValue(const RegistryWrite& write);
+
+// The host's release keys (both roots, both views) are removed when made and when destroyed, and on
+// Clear: the test prefix has no real host installed, so they hold only what tests put there.
+class HostReleaseKeys {
+public:
+    HostReleaseKeys() { Clear(); }
+    ~HostReleaseKeys() { Clear(); }
+    HostReleaseKeys(const HostReleaseKeys&) = delete;
+    HostReleaseKeys& operator=(const HostReleaseKeys&) = delete;
+    void Clear();
+};
+
+}  // namespace testing_support
+
+#include <vector>
+
+namespace testing_support {
+
+struct RegistryValueName {
+    HKEY root;
+    std::string key;
+    std::string name;
+};
+
+// Remembers values (or their absence) that a test overwrites and puts them back when destroyed.
+class SavedRegistryValues {
+public:
+    explicit SavedRegistryValues(std::vector<RegistryValueName> names);
+    ~SavedRegistryValues();
+    SavedRegistryValues(const SavedRegistryValues&) = delete;
+    SavedRegistryValues& operator=(const SavedRegistryValues&) = delete;
+    // Removes every remembered value (the keys stay).
+    void DeleteAll() const;
+
+private:
+    struct Saved {
+        RegistryValueName name;
+        bool present;
+        DWORD type;
+        std::string bytes;
+    };
+    std::vector<Saved> m_saved;
+};
+
+// The shell-folder values of the three sources Setup reads, in source order.
+std::vector<RegistryValueName> ShellFolderValueNames();
+
+}  // namespace testing_support

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "setup/steps/SetupMessages.h"
 #include "setup/steps/SetupThread.h"
+#include "setup/tests/RegistryTestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,11 @@ void MakeMedium(const TempFolder& medium, bool withTemp) {
 }
 
 TEST(SetupThreadRun, InstallsCopiesLogsAndReportsConfiguringThenDone) {
+    // The configuration steps write the product's fixed keys: no shell folders, so no shortcuts.
+    FixedKeysLock lock;
+    HostReleaseKeys hostKeys;
+    SavedRegistryValues shellFolders(ShellFolderValueNames());
+    shellFolders.DeleteAll();
     TempFolder medium, target;
     MakeMedium(medium, true);
     CSetupThread worker;
@@ -46,6 +52,8 @@ TEST(SetupThreadRun, InstallsCopiesLogsAndReportsConfiguringThenDone) {
         "Made Dir: " + t + "模板\r\nFile Copy: " + t + "模板\\模板.dat\r\n" +
         "Made Dir: " + t + "Temp\r\n" +
         "File Copy: " + t + "readme.txt\r\n" +
+        "RegDB Key: 2,SOFTWARE\\Velmark\\enggOrvex\\V8\r\n" +
+        "RegDB Key: 2,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8\r\n" +
         "File Copy: " + t + "Uninstall.log\r\n";
     EXPECT_EQ(ReadFileBytes(t + "Uninstall.log"), expectedLog);
     EXPECT_TRUE(prompt.Questions().empty());
@@ -55,6 +63,8 @@ TEST(SetupThreadRun, InstallsCopiesLogsAndReportsConfiguringThenDone) {
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(messages[i].message, UWM_SETUP_PROGRESS);
     EXPECT_EQ(messages[6].message, UWM_SETUP_CONFIGURING);
     EXPECT_EQ(messages[7].message, UWM_SETUP_DONE);
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmark\\enggOrvex\\V8");
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8");
 }
 
 TEST(SetupThreadRun, AnAbortedTreeCopyPostsAbortedAndWritesNoLog) {

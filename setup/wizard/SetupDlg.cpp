@@ -2,6 +2,7 @@
 
 #include "framework/Handles.h"
 #include "framework/Strings.h"
+#include "setup/steps/RegistryStrings.h"
 #include "setup/wizard/DlgCompactPage.h"
 #include "setup/wizard/DlgFinishPage.h"
 #include "setup/wizard/DlgInstallPage.h"
@@ -9,11 +10,6 @@
 #include "setup/wizard/DlgPathPage.h"
 #include "setup/wizard/WizardTexts.h"
 #include "setup/wizard/resource.h"
-
-#if __has_include("setup/steps/RegistryStrings.h")
-#include "setup/steps/RegistryStrings.h"
-#define ORVEX_HAS_REGISTRY_STRINGS 1
-#endif
 
 namespace {
 // Pages in wizard order.
@@ -50,14 +46,10 @@ BOOL CSetupDlg::OnInitDialog() {
 }
 
 bool CSetupDlg::DeclinesReinstall() {
-#ifdef ORVEX_HAS_REGISTRY_STRINGS
-    std::string installPath;
+    std::string installPath;  // whatever it holds: its presence means "installed"
     if (!ReadMachineString(setup::kProductKey, setup::kInstallPathValue, installPath)) return false;
     return MessageBoxA(GetSafeHwnd(), setup::kReinstallQuestion, setup::kReinstallCaption,
                        MB_YESNO | MB_ICONQUESTION) != IDYES;
-#else
-    return false;
-#endif
 }
 
 bool CSetupDlg::ConfirmQuit() {

@@ -1,5 +1,6 @@
 #include "../../curves/tests/DrawingFixture.h"
 
+#include "host/entities/PointEntity.h"
 #include "host/geometry/Bulge.h"
 #include "terrain/curves/PolylineData.h"
 #include "terrain/plan/CurveMeasures.h"
@@ -288,6 +289,35 @@ TEST(CurveMeasures, MeasuresAndExtents)
     EXPECT_EQ(pointsExtents(pts, lo, hi), 1);
     EXPECT_EQ(lo, Point3(-2, -1, 0));
     EXPECT_EQ(hi, Point3(3, 4, 0));
+}
+
+TEST(PlanServices, DegenerateInputFailsCleanly)
+{
+    Drawing d;
+    const EntityId line = d.line({0, 0, 0}, {4, 4, 0});
+    // A polyline whose bulge is not finite cannot form a curve: every service answers 0.
+    const EntityId broken = d.lw({{0, 0}, {4, 0}, {4, 4}}, {0.0, NAN}, true);
+    PointArray pts;
+    Point3 p;
+    double value = 0;
+    EXPECT_EQ(d.closed(entityPointsTyped(line, broken, 0, pts)), 0);
+    EXPECT_EQ(d.closed(isInsideClosedCurve(Point3(3, 1, 0), broken)), 0);
+    EXPECT_EQ(d.closed(curveMidpoint(broken, p)), 0);
+    EXPECT_EQ(d.closed(entityArea(broken, value)), 0);
+    EXPECT_EQ(d.closed(measureCurve(broken, 1.0, pts)), 0);
+    // A one-vertex polyline is a point: met where it lies, nowhere else.
+    const EntityId dot = d.lw({{2, 2}});
+    EXPECT_EQ(d.closed(entitiesCross(line, dot)), 1);
+    EXPECT_EQ(d.closed(entitiesCross(d.line({0, 1, 0}, {1, 1, 0}), dot)), 0);
+    // An entity someone holds open for write cannot be read: 0, and nothing else is left open.
+    {
+        host::ObjectPtr<host::Line> held;
+        ASSERT_EQ(d.db.openObject(held, line, host::OpenMode::Write), host::ErrorStatus::eOk);
+        EXPECT_EQ(entitiesCross(line, dot), 0);
+        EXPECT_EQ(curveEnds(line, p, p), 0);
+        EXPECT_EQ(d.db.openObjectCount(), 1);
+    }
+    EXPECT_EQ(d.closed(entitiesCross(line, d.add(std::make_unique<host::PointEntity>(host::Point3d(1, 1, 0))))), 0);
 }
 
 TEST(UserCoordinates, ExtentsExtremesAndTangentCirclesFollowTheUcs)

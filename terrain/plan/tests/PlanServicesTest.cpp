@@ -74,6 +74,40 @@ TEST(PlanIntersections, EntityServices)
     EXPECT_EQ(d.db.openObjectCount(), 0);
 }
 
+TEST(PlanIntersections, PointsLieOnBothPolylinesAtSurveyCoordinates)
+{
+    for (const host::Vector2d offset : {host::Vector2d(0, 0), host::Vector2d(3.5e6, 5e5)}) {
+        Drawing d;
+        std::mt19937 rng(404);
+        std::uniform_real_distribution<double> u(-1.0, 1.0);
+        const auto walk = [&](int n) {
+            std::vector<host::Point2d> v{host::Point2d(30 * u(rng), 30 * u(rng)) + offset};
+            std::vector<double> b;
+            for (int i = 1; i < n; ++i)
+                v.push_back(v.back() + host::Vector2d(8 * u(rng), 8 * u(rng)));
+            for (int i = 0; i < n; ++i)
+                b.push_back(i % 3 == 0 ? 0.8 * u(rng) : 0.0);
+            return d.lw(v, b, false, 4.0);
+        };
+        int seen = 0;
+        for (int round = 0; round < 20; ++round) {
+            const EntityId a = walk(40), b = walk(40);
+            PointArray pts;
+            d.closed(entityPointsTyped(a, b, 0, pts));
+            for (int k = 0; k < pts.count(); ++k) {
+                ++seen;
+                Point3 onA, onB;
+                d.closed(closestPointOnCurve(a, pts[k], onA));
+                d.closed(closestPointOnCurve(b, pts[k], onB));
+                EXPECT_LE(std::hypot(onA.x - pts[k].x, onA.y - pts[k].y), 1e-6) << round;
+                EXPECT_LE(std::hypot(onB.x - pts[k].x, onB.y - pts[k].y), 1e-6) << round;
+                EXPECT_NEAR(pts[k].z, 4.0, 1e-9); // on the first operand, at its elevation
+            }
+        }
+        EXPECT_GT(seen, 20);
+    }
+}
+
 TEST(PlanIntersections, RaysAndExtremes)
 {
     Drawing d;

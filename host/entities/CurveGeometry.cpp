@@ -51,29 +51,16 @@ std::optional<SpaceCurve> Ray::buildSpaceCurve() const { return SpaceCurve::ray(
 
 std::optional<SpaceCurve> Xline::buildSpaceCurve() const { return SpaceCurve::infiniteLine(base_, direction_); }
 
-namespace {
-// Rays and infinite lines: base point and unit direction follow the transform.
-ErrorStatus transformBaseAndDirection(const Matrix3d& transform, Point3d& base, Vector3d& direction)
+ErrorStatus UnboundedLine::transformBy(const Matrix3d& transform)
 {
-    const Vector3d d = transform.transform(direction);
+    if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
+        return status;
+    const Vector3d d = transform.transform(direction_);
     if (d.lengthSquared() == 0.0)
         return ErrorStatus::eInvalidInput;
-    base = transform.transform(base);
-    direction = d.normal();
+    base_ = transform.transform(base_);
+    direction_ = d.normal();
     return ErrorStatus::eOk;
-}
-} // namespace
-
-ErrorStatus Ray::transformBy(const Matrix3d& transform)
-{
-    const ErrorStatus status = checkWrite();
-    return status == ErrorStatus::eOk ? transformBaseAndDirection(transform, base_, direction_) : status;
-}
-
-ErrorStatus Xline::transformBy(const Matrix3d& transform)
-{
-    const ErrorStatus status = checkWrite();
-    return status == ErrorStatus::eOk ? transformBaseAndDirection(transform, base_, direction_) : status;
 }
 
 } // namespace host

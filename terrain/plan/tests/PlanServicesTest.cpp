@@ -1,5 +1,6 @@
 #include "../../curves/tests/DrawingFixture.h"
 
+#include "host/entities/PointEntity.h"
 #include "host/geometry/Bulge.h"
 #include "terrain/curves/PolylineData.h"
 #include "terrain/plan/CurveMeasures.h"
@@ -71,6 +72,40 @@ TEST(PlanIntersections, EntityServices)
         EXPECT_EQ(openEntitiesMeetExtended(*other, *open, p), 1);
     }
     EXPECT_EQ(d.db.openObjectCount(), 0);
+}
+
+TEST(PlanIntersections, PointsLieOnBothPolylinesAtSurveyCoordinates)
+{
+    for (const host::Vector2d offset : {host::Vector2d(0, 0), host::Vector2d(3.5e6, 5e5)}) {
+        Drawing d;
+        std::mt19937 rng(404);
+        std::uniform_real_distribution<double> u(-1.0, 1.0);
+        const auto walk = [&](int n) {
+            std::vector<host::Point2d> v{host::Point2d(30 * u(rng), 30 * u(rng)) + offset};
+            std::vector<double> b;
+            for (int i = 1; i < n; ++i)
+                v.push_back(v.back() + host::Vector2d(8 * u(rng), 8 * u(rng)));
+            for (int i = 0; i < n; ++i)
+                b.push_back(i % 3 == 0 ? 0.8 * u(rng) : 0.0);
+            return d.lw(v, b, false, 4.0);
+        };
+        int seen = 0;
+        for (int round = 0; round < 20; ++round) {
+            const EntityId a = walk(40), b = walk(40);
+            PointArray pts;
+            d.closed(entityPointsTyped(a, b, 0, pts));
+            for (int k = 0; k < pts.count(); ++k) {
+                ++seen;
+                Point3 onA, onB;
+                d.closed(closestPointOnCurve(a, pts[k], onA));
+                d.closed(closestPointOnCurve(b, pts[k], onB));
+                EXPECT_LE(std::hypot(onA.x - pts[k].x, onA.y - pts[k].y), 1e-6) << round;
+                EXPECT_LE(std::hypot(onB.x - pts[k].x, onB.y - pts[k].y), 1e-6) << round;
+                EXPECT_NEAR(pts[k].z, 4.0, 1e-9); // on the first operand, at its elevation
+            }
+        }
+        EXPECT_GT(seen, 20);
+    }
 }
 
 TEST(PlanIntersections, RaysAndExtremes)
@@ -288,6 +323,35 @@ TEST(CurveMeasures, MeasuresAndExtents)
     EXPECT_EQ(pointsExtents(pts, lo, hi), 1);
     EXPECT_EQ(lo, Point3(-2, -1, 0));
     EXPECT_EQ(hi, Point3(3, 4, 0));
+}
+
+TEST(PlanServices, DegenerateInputFailsCleanly)
+{
+    Drawing d;
+    const EntityId line = d.line({0, 0, 0}, {4, 4, 0});
+    // A polyline whose bulge is not finite cannot form a curve: every service answers 0.
+    const EntityId broken = d.lw({{0, 0}, {4, 0}, {4, 4}}, {0.0, NAN}, true);
+    PointArray pts;
+    Point3 p;
+    double value = 0;
+    EXPECT_EQ(d.closed(entityPointsTyped(line, broken, 0, pts)), 0);
+    EXPECT_EQ(d.closed(isInsideClosedCurve(Point3(3, 1, 0), broken)), 0);
+    EXPECT_EQ(d.closed(curveMidpoint(broken, p)), 0);
+    EXPECT_EQ(d.closed(entityArea(broken, value)), 0);
+    EXPECT_EQ(d.closed(measureCurve(broken, 1.0, pts)), 0);
+    // A one-vertex polyline is a point: met where it lies, nowhere else.
+    const EntityId dot = d.lw({{2, 2}});
+    EXPECT_EQ(d.closed(entitiesCross(line, dot)), 1);
+    EXPECT_EQ(d.closed(entitiesCross(d.line({0, 1, 0}, {1, 1, 0}), dot)), 0);
+    // An entity someone holds open for write cannot be read: 0, and nothing else is left open.
+    {
+        host::ObjectPtr<host::Line> held;
+        ASSERT_EQ(d.db.openObject(held, line, host::OpenMode::Write), host::ErrorStatus::eOk);
+        EXPECT_EQ(entitiesCross(line, dot), 0);
+        EXPECT_EQ(curveEnds(line, p, p), 0);
+        EXPECT_EQ(d.db.openObjectCount(), 1);
+    }
+    EXPECT_EQ(d.closed(entitiesCross(line, d.add(std::make_unique<host::PointEntity>(host::Point3d(1, 1, 0))))), 0);
 }
 
 TEST(UserCoordinates, ExtentsExtremesAndTangentCirclesFollowTheUcs)

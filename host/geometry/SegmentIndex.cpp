@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 
 namespace host {
 
@@ -27,6 +28,11 @@ using Entry = std::pair<Box, int>;
 constexpr size_t kNodeCapacity = 8;
 // Children per node of the band tree: 8 measured best here (4 and 16 within noise, 2 clearly slower).
 constexpr size_t kBandFanout = 8;
+// The band tree's bucket grid: one bucket per leaf, kept only while the leaves' copies stay below this
+// many per leaf (about 3 for smooth outlines; long spanning segments exceed it, and then the tree alone
+// answers, so memory stays linear); a bucket meeting more leaves than the second leaves its bands to the tree.
+constexpr size_t kGridMaxCopiesPerLeaf = 8;
+constexpr size_t kGridMaxPerBucket = 64;
 // Room for the band tree's search stack: fanout per level for 64 levels (more than 4^32 boxes).
 constexpr size_t kBandStack = kBandFanout * 64;
 // Boxes are grown by this fraction of the coordinates' size (plus the same absolute amount) so that
@@ -77,19 +83,28 @@ auto visitor(const std::function<void(int)>& visit)
 // kBandFanout into parents up to a root level. A probe along the frame's axis is a thin band of y; the tree
 // finds the boxes whose range meets it with two comparisons per node (the R-tree's generic nodes cost
 // several times more for this one query shape, which inside tests repeat by the hundred thousand).
+// All levels live in one array and a leaf carries its x range and segment beside its y range, so a search
+// touches few cache lines; children are tested before they are stacked, so misses cost no stack traffic.
+// In front of the tree, a grid of equal y buckets lists the leaves meeting each bucket: a band inside one
+// bucket is answered by one scan of a few neighbouring leaves, without the tree's descent.
 class BandTree {
 public:
     void build(std::vector<Entry> entries)
     {
         const auto mid = [](const Entry& e) { return e.first.min_corner().get<1>() + e.first.max_corner().get<1>(); };
         std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) { return mid(a) < mid(b); });
-        leaves_ = std::move(entries);
-        std::vector<Range> level;
-        for (const Entry& e : leaves_)
-            level.push_back({e.first.min_corner().get<1>(), e.first.max_corner().get<1>()});
-        levels_.push_back(level);
-        while (levels_.back().size() > kBandFanout) {
-            const std::vector<Range>& below = levels_.back();
+        leaves_.clear();
+        nodes_.clear();
+        levelStart_.clear();
+        leaves_.reserve(entries.size());
+        for (const Entry& e : entries)
+            leaves_.push_back({e.first.min_corner().get<1>(), e.first.max_corner().get<1>(), e.first.min_corner().get<0>(),
+                               e.first.max_corner().get<0>(), e.second});
+        // Level 1 groups the leaves; each further level groups the one below, until a level fits one node.
+        std::vector<Range> below;
+        for (const Leaf& l : leaves_)
+            below.push_back({l.lo, l.hi});
+        while (below.size() > kBandFanout) {
             std::vector<Range> up;
             for (size_t i = 0; i < below.size(); i += kBandFanout) {
                 Range r = below[i];
@@ -97,38 +112,63 @@ public:
                     r = {std::min(r.lo, below[k].lo), std::max(r.hi, below[k].hi)};
                 up.push_back(r);
             }
-            levels_.push_back(std::move(up));
+            levelStart_.push_back(nodes_.size());
+            nodes_.insert(nodes_.end(), up.begin(), up.end());
+            below = std::move(up);
         }
+        buildGrid();
     }
 
     // Boxes meeting [x0, x1] x [y0, y1].
-    void query(double x0, double x1, double y0, double y1, const std::function<void(int)>& visit) const
+    template <class Visit>
+    void query(double x0, double x1, double y0, double y1, const Visit& visit) const
     {
         if (leaves_.empty())
             return;
+        if (!bucketStart_.empty() && y0 >= gridLo_ && y1 <= gridHi_) {
+            if (const size_t b = bucketOf(y0); b == bucketOf(y1) && !bucketFull_[b]) {
+                for (size_t k = bucketStart_[b]; k < bucketStart_[b + 1]; ++k) {
+                    const Leaf& l = bucketLeaves_[k];
+                    if (l.hi >= y0 && l.lo <= y1 && l.xhi >= x0 && l.xlo <= x1)
+                        visit(l.segment);
+                }
+                return;
+            }
+        }
         // Depth-first with a fixed stack: at most (fanout - 1) waiting siblings per level plus the top level.
         struct Pending {
             std::uint32_t level, index; // left uninitialised on purpose: the stack is not cleared per query
         };
         std::array<Pending, kBandStack> stack;
         size_t depth = 0;
-        const size_t top = levels_.size() - 1;
-        for (size_t i = 0; i < levels_[top].size(); ++i)
-            stack[depth++] = {static_cast<std::uint32_t>(top), static_cast<std::uint32_t>(i)};
+        const auto meets = [&](const Range& r) { return r.hi >= y0 && r.lo <= y1; };
+        const auto visitLeaves = [&](size_t first, size_t end) {
+            for (size_t k = first; k < end; ++k) {
+                const Leaf& l = leaves_[k];
+                if (l.hi >= y0 && l.lo <= y1 && l.xhi >= x0 && l.xlo <= x1)
+                    visit(l.segment);
+            }
+        };
+        // Levels are numbered from 1 (just above the leaves); the top one has at most kBandFanout nodes.
+        const size_t levels = levelStart_.size();
+        if (levels == 0) {
+            visitLeaves(0, leaves_.size());
+            return;
+        }
+        const auto stackChildren = [&](size_t level, size_t first, size_t end) {
+            const Range* base = nodes_.data() + levelStart_[level - 1];
+            for (size_t k = end; k-- > first;)
+                if (meets(base[k]))
+                    stack[depth++] = {static_cast<std::uint32_t>(level), static_cast<std::uint32_t>(k)};
+        };
+        stackChildren(levels, 0, levelSize(levels));
         while (depth > 0) {
             const auto [level, i] = stack[--depth];
-            const Range& r = levels_[level][i];
-            if (r.hi < y0 || r.lo > y1)
-                continue;
-            if (level == 0) {
-                const Box& b = leaves_[i].first;
-                if (b.max_corner().get<0>() >= x0 && b.min_corner().get<0>() <= x1)
-                    visit(leaves_[i].second);
-                continue;
-            }
-            const size_t end = std::min(levels_[level - 1].size(), (static_cast<size_t>(i) + 1) * kBandFanout);
-            for (size_t k = static_cast<size_t>(i) * kBandFanout; k < end; ++k)
-                stack[depth++] = {level - 1, static_cast<std::uint32_t>(k)};
+            const size_t first = static_cast<size_t>(i) * kBandFanout;
+            if (level == 1)
+                visitLeaves(first, std::min(leaves_.size(), first + kBandFanout));
+            else
+                stackChildren(level - 1, first, std::min(levelSize(level - 1), first + kBandFanout));
         }
     }
 
@@ -136,8 +176,73 @@ private:
     struct Range {
         double lo, hi;
     };
-    std::vector<std::vector<Range>> levels_;
-    std::vector<Entry> leaves_;
+    struct Leaf {
+        double lo, hi, xlo, xhi; // y range first: the band test reads it, the x test only on a match
+        int segment;
+    };
+    // Monotone in y, so a leaf [lo, hi] is listed in every bucket from bucketOf(lo) to bucketOf(hi).
+    size_t bucketOf(double y) const
+    {
+        const double at = (y - gridLo_) * gridScale_;
+        if (!(at > 0.0))
+            return 0;
+        return at >= static_cast<double>(buckets_ - 1) ? buckets_ - 1 : static_cast<size_t>(at);
+    }
+    // Buckets crowded by many leaves (a cluster of short segments, the flat top of a dense circle) list
+    // none and send their bands to the tree; the grid is dropped when long segments would copy too often.
+    void buildGrid()
+    {
+        bucketStart_.clear();
+        bucketFull_.clear();
+        bucketLeaves_.clear();
+        gridLo_ = std::numeric_limits<double>::infinity();
+        gridHi_ = -gridLo_;
+        for (const Leaf& l : leaves_) {
+            gridLo_ = std::min(gridLo_, l.lo);
+            gridHi_ = std::max(gridHi_, l.hi);
+        }
+        buckets_ = leaves_.size();
+        if (!(gridHi_ > gridLo_) || !std::isfinite(gridHi_ - gridLo_))
+            return;
+        gridScale_ = static_cast<double>(buckets_) / (gridHi_ - gridLo_);
+        std::vector<std::int64_t> change(buckets_ + 1, 0);
+        for (const Leaf& l : leaves_) {
+            ++change[bucketOf(l.lo)];
+            --change[bucketOf(l.hi) + 1];
+        }
+        bucketStart_.assign(buckets_ + 1, 0);
+        bucketFull_.assign(buckets_, 0);
+        std::int64_t inBucket = 0;
+        for (size_t b = 0; b < buckets_; ++b) {
+            inBucket += change[b];
+            const size_t listed = static_cast<size_t>(inBucket);
+            bucketFull_[b] = listed > kGridMaxPerBucket;
+            bucketStart_[b + 1] = bucketStart_[b] + (bucketFull_[b] ? 0 : listed);
+        }
+        if (bucketStart_.back() > kGridMaxCopiesPerLeaf * leaves_.size()) {
+            bucketStart_.clear();
+            bucketFull_.clear();
+            return;
+        }
+        bucketLeaves_.resize(bucketStart_.back());
+        std::vector<size_t> next(bucketStart_.begin(), bucketStart_.end() - 1);
+        for (const Leaf& l : leaves_)
+            for (size_t b = bucketOf(l.lo), last = bucketOf(l.hi); b <= last; ++b)
+                if (!bucketFull_[b])
+                    bucketLeaves_[next[b]++] = l;
+    }
+    size_t levelSize(size_t level) const
+    {
+        return (level < levelStart_.size() ? levelStart_[level] : nodes_.size()) - levelStart_[level - 1];
+    }
+    std::vector<Leaf> leaves_;
+    std::vector<Range> nodes_;       // every level above the leaves, the lowest first
+    std::vector<size_t> levelStart_; // where level k (from 1) begins in nodes_, at [k - 1]
+    double gridLo_ = 0.0, gridHi_ = 0.0, gridScale_ = 0.0;
+    size_t buckets_ = 0;
+    std::vector<char> bucketFull_;    // 1: left to the tree
+    std::vector<size_t> bucketStart_; // bucket b's leaves are bucketLeaves_[bucketStart_[b], bucketStart_[b + 1])
+    std::vector<Leaf> bucketLeaves_;
 };
 
 struct SegmentIndex::Tree {

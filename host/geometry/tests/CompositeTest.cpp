@@ -173,5 +173,53 @@ TEST(Composite, RayAndLineQueriesUseTheIndex)
     }
 }
 
+
+// Probes along an index's axis are answered by its band search (a bucket grid in front of a tree). Every
+// segment a probe meets must be visited, once, whether the grid is used, given up for long segments
+// spanning the whole height, or the index has a single segment; probes on the outermost ys included.
+TEST(Composite, AxisProbesVisitEveryMetSegmentOnce)
+{
+    CurveGenerator gen(7, {3.5e6, 5e5});
+    std::vector<Point2d> teeth; // tall zigzag: every segment spans almost the whole height
+    for (int i = 0; i < 400; ++i)
+        teeth.push_back(Point2d(3.5e6 + i, 5e5 + (i % 2 == 0 ? 0.0 : 100.0)));
+    struct Case {
+        const char* name;
+        Composite2d shape;
+    };
+    std::vector<Point2d> round; // dense circle: the grid answers, but its flat top and bottom crowd buckets
+    for (int i = 0; i < 20000; ++i) {
+        const double a = kTwoPi * i / 20000;
+        round.push_back(Point2d(3.5e6 + 50 * std::cos(a), 5e5 + 50 * std::sin(a)));
+    }
+    const std::vector<Case> cases{{"random walk", randomWalk(gen, 3000, true, 0.2)},
+                                  {"dense circle", make(round, {}, true)},
+                                  {"tall zigzag", make(teeth, {}, false)},
+                                  {"one segment", make({{3.5e6, 5e5}, {3.5e6 + 3, 5e5 + 2}}, {}, false)}};
+    for (const Case& c : cases) {
+        const SegmentIndex index(c.shape.segments(), Vector2d(1.0, 0.0));
+        const Extents2d& b = index.bounds();
+        std::vector<Point2d> from{b.min, b.max, Point2d(b.min.x - 1, b.max.y + 1)};
+        for (int i = 0; i < 60; ++i)
+            from.push_back(Point2d(gen.uniform(b.min.x - 1, b.max.x + 1), gen.uniform(b.min.y, b.max.y)));
+        for (int i = 0; i < 20; ++i) // the crowded top and bottom of the circle
+            from.push_back(Point2d(gen.uniform(b.min.x, b.max.x),
+                                   i % 2 == 0 ? b.max.y - gen.uniform(0, 0.004) : b.min.y + gen.uniform(0, 0.004)));
+        for (const Point2d& p : from) {
+            for (const Linear2d& probe : {Linear2d::ray(p, {1.0, 0.0}), Linear2d::ray(p, {-1.0, 0.0}),
+                                          Linear2d::segment(p, p + Vector2d(5.0, 0.0))}) {
+                std::vector<int> visits(c.shape.segments().size(), 0);
+                index.query(probe, [&](int k) { ++visits[static_cast<size_t>(k)]; });
+                for (size_t k = 0; k < visits.size(); ++k) {
+                    EXPECT_LE(visits[k], 1) << c.name << " segment " << k;
+                    if (intersect(probe, c.shape.segments()[k]).count > 0) {
+                        EXPECT_EQ(visits[k], 1) << c.name << " segment " << k << " from " << p.x << ", " << p.y;
+                    }
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace host

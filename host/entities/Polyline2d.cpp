@@ -13,7 +13,7 @@ std::vector<Vertex2d> Polyline2d::vertexValues() const
 
 ErrorStatus Polyline2d::setDefaultWidths(double startWidth, double endWidth)
 {
-    if (startWidth < 0.0 || endWidth < 0.0)
+    if (!isValidWidth(startWidth) || !isValidWidth(endWidth))
         return ErrorStatus::eInvalidInput;
     if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
         return status;

@@ -378,13 +378,15 @@ EntityId appendPolyline(host::Database& db, const std::vector<host::Point2d>& po
                         double width, bool closed, const Style& style, bool oneBulgeForAll = false,
                         double commonBulge = 0.0)
 {
+    // A negative width draws as none; one that is not finite too, rather than losing the vertices.
+    const double drawnWidth = std::isfinite(width) ? std::max(width, 0.0) : 0.0;
     auto pl = std::make_unique<host::LightweightPolyline>();
     for (size_t i = 0; i < points.size(); ++i) {
         const int k = static_cast<int>(i);
         double bulge = oneBulgeForAll ? commonBulge : (k < bulges.count() ? bulges[k] : 0.0);
         if (!std::isfinite(bulge))
             bulge = 0.0; // a bulge that is not finite cannot be drawn: the segment is drawn straight
-        pl->addVertexAt(k, points[i], bulge, std::max(width, 0.0), std::max(width, 0.0));
+        pl->addVertexAt(k, points[i], bulge, drawnWidth, drawnWidth);
     }
     pl->setClosed(closed);
     if (style.colorIndex >= 0)

@@ -4,6 +4,8 @@
 #include "host/entities/PointEntity.h"
 #include "terrain/curves/PolylineData.h"
 
+#include <cmath>
+
 namespace terrain {
 namespace {
 
@@ -179,6 +181,13 @@ TEST(PolylineData, Constructors)
     DoubleArray s, e;
     polylineWidths(id, s, e);
     EXPECT_EQ(values(s), (std::vector<double>{0.3, 0.3}));
+    // A width that is not finite draws as none, like a negative one, and every vertex is kept.
+    for (const double unusable : {-2.0, std::nan(""), HUGE_VAL}) {
+        EXPECT_EQ(d.closed(makeLayerPolyline(plan, DoubleArray(), unusable, "0", false, id)), 1) << unusable;
+        EXPECT_EQ(polylineWidths(id, s, e), 1) << unusable;
+        EXPECT_EQ(values(s), (std::vector<double>{0.0, 0.0})) << unusable;
+        EXPECT_EQ(values(e), (std::vector<double>{0.0, 0.0})) << unusable;
+    }
     EXPECT_EQ(d.closed(makeStyledPolylineClosed(plan, DoubleArray(), 1, 0.0, "Continuous", "0", false, id)), 1);
     {
         host::ObjectPtr<host::LightweightPolyline> pl;

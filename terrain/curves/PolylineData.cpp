@@ -281,6 +281,9 @@ int setWidthsFromList(EntityId id, const DoubleArray& widths)
 int setAllWidths(EntityId id, double width)
 {
     host::Database& db = detail::drawing();
+    // A width that is not finite cannot be drawn: refused, nothing changes.
+    if (!std::isfinite(width))
+        return 0;
     return writePlanar(
         db, id,
         [&](host::LightweightPolyline& pl) {
@@ -293,6 +296,8 @@ int setAllWidths(EntityId id, double width)
 int setConstantWidth(EntityId id, double width)
 {
     host::Database& db = detail::drawing();
+    if (!std::isfinite(width))
+        return 0;
     if (kindOf(db, id) == Kind::TwoD) {
         ObjectPtr<host::Polyline2d> pl;
         if (db.openObject(pl, id, OpenMode::Write) != ErrorStatus::eOk)
@@ -329,7 +334,12 @@ int setVertexBulge(EntityId id, int index, double bulge)
 int setVertexPosition(EntityId id, int index, const Point3& position)
 {
     host::Database& db = detail::drawing();
-    if (kindOf(db, id) == Kind::ThreeD) {
+    // A position that is not finite would make the polyline unreadable: refused, nothing changes. Planar
+    // kinds take x and y only.
+    const bool threeD = kindOf(db, id) == Kind::ThreeD;
+    if (!std::isfinite(position.x) || !std::isfinite(position.y) || (threeD && !std::isfinite(position.z)))
+        return 0;
+    if (threeD) {
         {
             ObjectPtr<host::Polyline3d> pl;
             if (db.openObject(pl, id, OpenMode::Write) != ErrorStatus::eOk)

@@ -140,6 +140,22 @@ TEST(PolylineData, WritersKeepTheirRules)
     EXPECT_EQ(v[2], Point3(7, 8, 0));
     polylineVertices(p2, v);
     EXPECT_EQ(v[0], Point3(-1, -2, 0));
+    // Positions and widths that are not finite are refused and change nothing.
+    EXPECT_EQ(d.closed(setVertexPosition(p3, 1, Point3(7, 8, NAN))), 0);
+    EXPECT_EQ(d.closed(setVertexPosition(lw, 2, Point3(INFINITY, 8, 0))), 0);
+    EXPECT_EQ(d.closed(setVertexPosition(p2, 0, Point3(-1, NAN, 0))), 0);
+    polylineVertices(p3, v);
+    EXPECT_EQ(v[1], Point3(7, 8, 9));
+    polylineVertices(lw, v);
+    EXPECT_EQ(v[2], Point3(7, 8, 0));
+    polylineVertices(p2, v);
+    EXPECT_EQ(v[0], Point3(-1, -2, 0));
+    EXPECT_EQ(d.closed(setAllWidths(p2, NAN)), 0);
+    EXPECT_EQ(d.closed(setConstantWidth(lw, INFINITY)), 0);
+    polylineWidths(p2, s, e);
+    EXPECT_EQ(values(e), (std::vector<double>{0.25, 0.25, 0.25}));
+    polylineWidths(lw, s, e);
+    EXPECT_EQ(values(s), (std::vector<double>{0.5, 0.5, 0.5}));
 
     // A polyline someone else holds open cannot be written: 0, and nothing changes.
     {

@@ -56,6 +56,11 @@ protected:
         Curve::onAddedToDatabase(database);
         vertices_.adopt(database, id());
     }
+    // Erasing needs every vertex: one held open by someone else keeps the polyline and its vertices as they are.
+    ErrorStatus canChangeErased(bool erasing) override
+    {
+        return erasing && database() != nullptr ? vertices_.checkWritable(*database()) : ErrorStatus::eOk;
+    }
     void onErasedChanged(bool erased) override { vertices_.setErased(*database(), erased); }
     ErrorStatus forEachSubEntity(const std::function<void(Entity&)>& change) override
     {

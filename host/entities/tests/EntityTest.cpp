@@ -245,6 +245,15 @@ TEST_F(PolylineWithVertices, ErasingThePolylineErasesItsVerticesAndCopiesAreInde
         ASSERT_EQ(db.openObject(polyline, id, OpenMode::Read), S::eOk);
         vertexIds = polyline->vertexIds();
     }
+    {
+        // A vertex held open by someone else stops the erase: polyline and vertices stay as they are.
+        ObjectPtr<Vertex2d> held;
+        ASSERT_EQ(db.openObject(held, vertexIds[1], OpenMode::Read), S::eOk);
+        EXPECT_EQ(db.erase(id), S::eWasOpenForRead);
+        EXPECT_TRUE(db.isKindOf<Polyline2d>(id));
+        for (ObjectId vertexId : vertexIds)
+            EXPECT_TRUE(db.isKindOf<Vertex2d>(vertexId));
+    }
     ASSERT_EQ(db.erase(id), S::eOk);
     for (ObjectId vertexId : vertexIds) {
         ObjectPtr<Vertex2d> vertex;

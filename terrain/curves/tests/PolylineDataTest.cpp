@@ -134,22 +134,20 @@ TEST(PolylineData, WritersKeepTheirRules)
     EXPECT_EQ(d.closed(setVertexPosition(p3, 1, Point3(7, 8, 9))), 1);
     EXPECT_EQ(d.closed(setVertexPosition(lw, 2, Point3(7, 8, 9))), 1);
     EXPECT_EQ(d.closed(setVertexPosition(p2, 0, Point3(-1, -2, 0))), 1);
-    polylineVertices(p3, v);
-    EXPECT_EQ(v[1], Point3(7, 8, 9));
-    polylineVertices(lw, v);
-    EXPECT_EQ(v[2], Point3(7, 8, 0));
-    polylineVertices(p2, v);
-    EXPECT_EQ(v[0], Point3(-1, -2, 0));
+    const auto expectMovedVertices = [&] {
+        polylineVertices(p3, v);
+        EXPECT_EQ(v[1], Point3(7, 8, 9));
+        polylineVertices(lw, v);
+        EXPECT_EQ(v[2], Point3(7, 8, 0));
+        polylineVertices(p2, v);
+        EXPECT_EQ(v[0], Point3(-1, -2, 0));
+    };
+    expectMovedVertices();
     // Positions and widths that are not finite are refused and change nothing.
     EXPECT_EQ(d.closed(setVertexPosition(p3, 1, Point3(7, 8, NAN))), 0);
     EXPECT_EQ(d.closed(setVertexPosition(lw, 2, Point3(INFINITY, 8, 0))), 0);
     EXPECT_EQ(d.closed(setVertexPosition(p2, 0, Point3(-1, NAN, 0))), 0);
-    polylineVertices(p3, v);
-    EXPECT_EQ(v[1], Point3(7, 8, 9));
-    polylineVertices(lw, v);
-    EXPECT_EQ(v[2], Point3(7, 8, 0));
-    polylineVertices(p2, v);
-    EXPECT_EQ(v[0], Point3(-1, -2, 0));
+    expectMovedVertices();
     EXPECT_EQ(d.closed(setAllWidths(p2, NAN)), 0);
     EXPECT_EQ(d.closed(setConstantWidth(lw, INFINITY)), 0);
     polylineWidths(p2, s, e);

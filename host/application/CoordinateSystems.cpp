@@ -3,11 +3,28 @@
 #include "host/geometry/Plane.h"
 #include "host/geometry/Tolerance.h"
 
+#include <cmath>
+#include <initializer_list>
+
 namespace host {
+namespace {
+
+// A frame or view built from a number that is not finite would turn every later conversion into NaN.
+bool allFinite(std::initializer_list<double> values)
+{
+    for (double value : values)
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
+} // namespace
 
 ErrorStatus CoordinateSystems::setUcs(const Point3d& origin, const Vector3d& xAxis, const Vector3d& yAxis,
                                       ObjectId namedId)
 {
+    if (!allFinite({origin.x, origin.y, origin.z, xAxis.x, xAxis.y, xAxis.z, yAxis.x, yAxis.y, yAxis.z}))
+        return ErrorStatus::eInvalidInput;
     const Vector3d x = xAxis.normal();
     const Vector3d z = cross(x, yAxis).normal();
     if (isZeroLength(x) || isZeroLength(z))
@@ -25,6 +42,9 @@ bool CoordinateSystems::isWorldUcs() const
 
 ErrorStatus CoordinateSystems::setView(const ViewSettings& view)
 {
+    if (!allFinite({view.centre.x, view.centre.y, view.height, view.width, view.target.x, view.target.y,
+                    view.target.z, view.direction.x, view.direction.y, view.direction.z, view.twist}))
+        return ErrorStatus::eInvalidInput;
     if (isZeroLength(view.direction) || !(view.height > 0.0) || !(view.width > 0.0))
         return ErrorStatus::eInvalidInput;
     view_ = view;

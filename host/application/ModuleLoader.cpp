@@ -27,6 +27,11 @@ ModuleLoader::~ModuleLoader()
 ErrorStatus ModuleLoader::load(const std::string& path)
 {
     lastError_.clear();
+    if (path.empty()) {
+        // dlopen takes an empty name for the host program itself, which is no module.
+        lastError_ = "no module path given";
+        return ErrorStatus::eLoadFailed;
+    }
     if (isLoaded(path))
         return ErrorStatus::eModuleAlreadyLoaded;
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace host {
 namespace {
@@ -25,13 +26,14 @@ int resultKind(VariableKind kind)
     return kind::kNone;
 }
 
-// The value of a result-list element as a value of the variable's kind; false when the kinds do not fit.
+// The value of a result-list element as a value of the variable's kind; false when the kinds do not fit
+// or a number is not finite (no variable can hold one: angles, spacings and points would all turn NaN).
 bool convert(const ResultBuffer& element, VariableKind kind, VariableValue& value)
 {
     value.kind = kind;
     switch (kind) {
     case VariableKind::Real:
-        if (element.kind == kind::kReal)
+        if (element.kind == kind::kReal && std::isfinite(element.value.real))
             value.real = element.value.real;
         else if (element.kind == kind::kShort)
             value.real = element.value.shortValue;
@@ -44,7 +46,7 @@ bool convert(const ResultBuffer& element, VariableKind kind, VariableValue& valu
             return false;
         value.point = {element.value.point[0], element.value.point[1],
                        kind == VariableKind::Point3 && element.kind == kind::kPoint3 ? element.value.point[2] : 0.0};
-        return true;
+        return std::isfinite(value.point.x) && std::isfinite(value.point.y) && std::isfinite(value.point.z);
     case VariableKind::Short:
         if (element.kind != kind::kShort)
             return false;

@@ -3,6 +3,7 @@
 #include "host/database/SymbolTable.h"
 #include "host/entities/Entity.h"
 
+#include <cmath>
 #include <cstring>
 #include <sstream>
 
@@ -14,6 +15,21 @@ constexpr const char* kInvalidInput = "Invalid input.\n";
 constexpr const char* kKeywordRequired = "Point or option keyword required.\n";
 constexpr const char* kValueRefused = "Value must be positive and nonzero.\n";
 constexpr const char* kNothingFound = "Nothing selected.\n";
+
+// No user can type or pick a number that is not finite; a source that gives one is refused like a typo,
+// so no call hands such a number on.
+bool numbersAreFinite(const InputEvent& event)
+{
+    switch (event.type) {
+    case InputEvent::Type::Point:
+    case InputEvent::Type::Pick:
+        return std::isfinite(event.point.x) && std::isfinite(event.point.y) && std::isfinite(event.point.z);
+    case InputEvent::Type::Distance:
+        return std::isfinite(event.value);
+    default:
+        return true;
+    }
+}
 
 } // namespace
 
@@ -141,6 +157,10 @@ int UserInput::ask(const std::string& prompt, const Point3d* base, Take take)
         int status = rt::kNormal;
         if (!nextEvent(event, status))
             return finish(status);
+        if (!numbersAreFinite(event)) {
+            refuse(kInvalidInput);
+            continue;
+        }
         Read read = take(event, status);
         if (read == Read::Unhandled)
             read = common(event, status);

@@ -19,6 +19,8 @@ ErrorStatus DbObject::erase(bool erasing)
         return status;
     if (erased_ == erasing)
         return erasing ? ErrorStatus::eWasErased : ErrorStatus::eOk;
+    if (const ErrorStatus status = canChangeErased(erasing); status != ErrorStatus::eOk)
+        return status;
     erased_ = erasing;
     onErasedChanged(erasing);
     return ErrorStatus::eOk;

@@ -57,6 +57,9 @@ protected:
 
     // Called once the database holds the object and gave it an id; owners add their sub-objects here.
     virtual void onAddedToDatabase(Database&) {}
+    // Asked before the object is erased or unerased; an owner whose sub-objects cannot follow refuses, so
+    // that nothing changes.
+    virtual ErrorStatus canChangeErased(bool) { return ErrorStatus::eOk; }
     // Called after the erased flag changed; owners pass the change on to their sub-objects.
     virtual void onErasedChanged(bool) {}
     // Called when the object is opened for write (also by upgrading a read): what it derived from its

@@ -70,6 +70,8 @@ protected:
     {
         return value > 0.0 && value < HUGE_VAL ? assign(field, value) : ErrorStatus::eInvalidInput;
     }
+    // A segment width: finite and not negative (NaN fails every comparison, so it is refused too).
+    static bool isValidWidth(double width) { return width >= 0.0 && width < HUGE_VAL; }
     // The status of a change that a transform cannot make without distorting the entity.
     static ErrorStatus checkUniform(const Matrix3d& transform);
 

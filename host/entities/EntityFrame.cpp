@@ -1,5 +1,6 @@
 #include "host/entities/EntityFrame.h"
 
+#include "host/geometry/Bulge.h"
 #include "host/geometry/Plane.h"
 
 #include <cmath>
@@ -51,22 +52,17 @@ void addBulgePathExtents(Extents3d& extents, const std::vector<BulgeVertex>& ver
     for (std::size_t i = 0; i < n; ++i) {
         extents.addPoint(frame.toWorld(vertices[i].point, elevation));
         const bool hasNext = i + 1 < n || (closed && n > 1);
-        const double bulge = vertices[i].bulge;
-        if (!hasNext || bulge == 0.0)
+        if (!hasNext)
             continue;
-        const Point2d p = vertices[i].point;
-        const Point2d q = vertices[(i + 1) % n].point;
-        const Vector2d chord = q - p;
-        const double length = chord.length();
-        if (length == 0.0)
+        const BulgeSegment segment =
+            segmentFromBulge(vertices[i].point, vertices[(i + 1) % n].point, vertices[i].bulge);
+        if (segment.kind != BulgeSegmentCase::Arc)
             continue;
-        // The centre lies on the chord's left normal at (d/2)(1 - b^2)/(2b) from its midpoint.
-        const Point2d centre = midpoint(p, q) + chord.perpendicular().normal() * (length * (1.0 - bulge * bulge) / (4.0 * bulge));
-        const double radius = length * (1.0 + bulge * bulge) / (4.0 * std::fabs(bulge));
-        const double sweep = 4.0 * std::atan(bulge);
-        const Point2d from = sweep > 0.0 ? p : q;
-        addArcExtents(extents, frame.toWorld(centre, elevation), radius, frame.xAxis, frame.yAxis,
-                      (from - centre).angle(), std::fabs(sweep));
+        const Arc2d& arc = std::get<Arc2d>(segment.curve);
+        // Counter-clockwise from whichever end comes first in that sense.
+        const double from = arc.sweep > 0.0 ? arc.startAngle : arc.startAngle + arc.sweep;
+        addArcExtents(extents, frame.toWorld(arc.centre, elevation), arc.radius, frame.xAxis, frame.yAxis, from,
+                      std::fabs(arc.sweep));
     }
 }
 

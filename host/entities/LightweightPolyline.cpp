@@ -7,7 +7,7 @@ namespace host {
 ErrorStatus LightweightPolyline::addVertexAt(int index, const Point2d& point, double bulge, double startWidth,
                                              double endWidth)
 {
-    if (index < 0 || index > numVerts() || startWidth < 0.0 || endWidth < 0.0)
+    if (index < 0 || index > numVerts() || !isValidWidth(startWidth) || !isValidWidth(endWidth))
         return ErrorStatus::eInvalidInput;
     if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
         return status;
@@ -71,7 +71,7 @@ ErrorStatus LightweightPolyline::getWidthsAt(int index, double& startWidth, doub
 
 ErrorStatus LightweightPolyline::setWidthsAt(int index, double startWidth, double endWidth)
 {
-    if (startWidth < 0.0 || endWidth < 0.0)
+    if (!isValidWidth(startWidth) || !isValidWidth(endWidth))
         return ErrorStatus::eInvalidInput;
     return changeVertex(index, [&](LwVertex& v) {
         v.startWidth = startWidth;
@@ -91,7 +91,7 @@ ErrorStatus LightweightPolyline::getConstantWidth(double& width) const
 
 ErrorStatus LightweightPolyline::setConstantWidth(double width)
 {
-    if (width < 0.0)
+    if (!isValidWidth(width))
         return ErrorStatus::eInvalidInput;
     if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
         return status;

@@ -21,7 +21,7 @@ public:
 
     int numVerts() const { return static_cast<int>(vertices_.size()); }
     const std::vector<LwVertex>& vertices() const { return vertices_; }
-    // Inserts before index (0 <= index <= numVerts); widths must not be negative.
+    // Inserts before index (0 <= index <= numVerts); widths must be finite and not negative.
     ErrorStatus addVertexAt(int index, const Point2d& point, double bulge = 0.0, double startWidth = 0.0,
                             double endWidth = 0.0);
     ErrorStatus removeVertexAt(int index);

@@ -88,6 +88,18 @@ public:
         return ErrorStatus::eOk;
     }
 
+    // eOk when every live vertex can be opened for write now (none is held open by someone else).
+    ErrorStatus checkWritable(Database& database)
+    {
+        for (ObjectId id : ids(&database)) {
+            ObjectPtr<Vertex> vertex;
+            if (const ErrorStatus status = database.openObject(vertex, id, OpenMode::Write);
+                status != ErrorStatus::eOk)
+                return status;
+        }
+        return ErrorStatus::eOk;
+    }
+
     // Erases or unerases the vertices with their owner.
     void setErased(Database& database, bool erased)
     {

@@ -4,30 +4,16 @@
 
 namespace host {
 
-Polyline2d::Polyline2d(const Polyline2d& other)
-    : Curve(other), vertices_(other.vertices_, other.database()), closed_(other.closed_),
-      elevation_(other.elevation_), normal_(other.normal_), defaultStartWidth_(other.defaultStartWidth_),
-      defaultEndWidth_(other.defaultEndWidth_)
-{
-}
-
-ErrorStatus Polyline2d::appendVertex(std::unique_ptr<Vertex2d>& vertex, ObjectId& id)
-{
-    if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
-        return status;
-    return vertices_.append(*this, vertex, id);
-}
-
 std::vector<Vertex2d> Polyline2d::vertexValues() const
 {
     std::vector<Vertex2d> values;
-    vertices_.forEach(database(), [&](const Vertex2d& v) { values.push_back(v); });
+    forEachVertex([&](const Vertex2d& v) { values.push_back(v); });
     return values;
 }
 
 ErrorStatus Polyline2d::setDefaultWidths(double startWidth, double endWidth)
 {
-    if (startWidth < 0.0 || endWidth < 0.0)
+    if (!isValidWidth(startWidth) || !isValidWidth(endWidth))
         return ErrorStatus::eInvalidInput;
     if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
         return status;
@@ -44,7 +30,7 @@ Point3d Polyline2d::vertexToWorld(const Vertex2d& vertex) const
 ErrorStatus Polyline2d::getGeomExtents(Extents3d& extents) const
 {
     std::vector<BulgeVertex> path;
-    vertices_.forEach(database(), [&](const Vertex2d& v) { path.push_back({v.position(), v.bulge()}); });
+    forEachVertex([&](const Vertex2d& v) { path.push_back({v.position(), v.bulge()}); });
     extents = Extents3d();
     if (path.empty())
         return ErrorStatus::eInvalidExtents;
@@ -57,14 +43,14 @@ ErrorStatus Polyline2d::transformBy(const Matrix3d& transform)
     if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
         return status;
     std::vector<BulgeVertex> path;
-    vertices_.forEach(database(), [&](const Vertex2d& v) { path.push_back({v.position(), v.bulge()}); });
+    forEachVertex([&](const Vertex2d& v) { path.push_back({v.position(), v.bulge()}); });
     double elevation = elevation_;
     Vector3d normal = normal_;
     if (!transformPlanar(transform, path, elevation, normal))
         return ErrorStatus::eInvalidInput;
     const double scale = transform.scale();
     std::size_t next = 0;
-    const ErrorStatus status = vertices_.update(database(), [&](Vertex2d& v) {
+    const ErrorStatus status = updateVertices([&](Vertex2d& v) {
         const BulgeVertex& image = path[next++];
         v.setPosition(image.point);
         v.setBulge(image.bulge);
@@ -77,12 +63,6 @@ ErrorStatus Polyline2d::transformBy(const Matrix3d& transform)
     defaultStartWidth_ *= scale;
     defaultEndWidth_ *= scale;
     return ErrorStatus::eOk;
-}
-
-void Polyline2d::onAddedToDatabase(Database& database)
-{
-    Curve::onAddedToDatabase(database);
-    vertices_.adopt(database, id());
 }
 
 } // namespace host

@@ -2,27 +2,19 @@
 // A planar polyline whose vertices are objects of their own (2D vertices with bulge and widths), with a
 // closed flag, default widths, an elevation and the normal of its plane.
 
-#include "host/entities/Curve.h"
-#include "host/entities/OwnedVertices.h"
 #include "host/entities/Vertex.h"
+#include "host/entities/VertexPolyline.h"
 
 namespace host {
 
-class Polyline2d : public Curve {
+class Polyline2d : public VertexPolyline<Vertex2d> {
 public:
     Polyline2d() = default;
-    Polyline2d(const Polyline2d& other);
-    const char* typeName() const override { return "POLYLINE"; }
+    Polyline2d(const Polyline2d& other) = default;
 
-    // Takes the vertex (the polyline open for write, or not yet in a database); on success `vertex` is
-    // emptied and, in a database, `id` is the vertex's id.
-    ErrorStatus appendVertex(std::unique_ptr<Vertex2d>& vertex, ObjectId& id);
-    std::vector<ObjectId> vertexIds() const { return vertices_.ids(database()); }
     // The vertices' values in order (copies), for reading without opening each one.
     std::vector<Vertex2d> vertexValues() const;
 
-    bool isClosed() const { return closed_; }
-    ErrorStatus setClosed(bool closed) { return assign(closed_, closed); }
     double elevation() const { return elevation_; }
     ErrorStatus setElevation(double elevation) { return assign(elevation_, elevation); }
     const Vector3d& normal() const { return normal_; }
@@ -39,17 +31,8 @@ public:
 
 protected:
     std::optional<SpaceCurve> buildSpaceCurve() const override;
-    bool keepsSpaceCurve() const override { return false; }
-    void onAddedToDatabase(Database& database) override;
-    void onErasedChanged(bool erased) override { vertices_.setErased(*database(), erased); }
-    ErrorStatus forEachSubEntity(const std::function<void(Entity&)>& change) override
-    {
-        return vertices_.update(database(), [&](Vertex2d& vertex) { change(vertex); });
-    }
 
 private:
-    OwnedVertices<Vertex2d> vertices_;
-    bool closed_ = false;
     double elevation_ = 0.0;
     Vector3d normal_ = Vector3d::zAxis();
     double defaultStartWidth_ = 0.0;

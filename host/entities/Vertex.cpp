@@ -4,7 +4,7 @@ namespace host {
 
 ErrorStatus Vertex2d::setWidths(double startWidth, double endWidth)
 {
-    if (startWidth < 0.0 || endWidth < 0.0)
+    if (!isValidWidth(startWidth) || !isValidWidth(endWidth))
         return ErrorStatus::eInvalidInput;
     if (const ErrorStatus status = checkWrite(); status != ErrorStatus::eOk)
         return status;

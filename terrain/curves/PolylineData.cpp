@@ -281,6 +281,9 @@ int setWidthsFromList(EntityId id, const DoubleArray& widths)
 int setAllWidths(EntityId id, double width)
 {
     host::Database& db = detail::drawing();
+    // A width that is not finite cannot be drawn: refused, nothing changes.
+    if (!std::isfinite(width))
+        return 0;
     return writePlanar(
         db, id,
         [&](host::LightweightPolyline& pl) {
@@ -293,6 +296,8 @@ int setAllWidths(EntityId id, double width)
 int setConstantWidth(EntityId id, double width)
 {
     host::Database& db = detail::drawing();
+    if (!std::isfinite(width))
+        return 0;
     if (kindOf(db, id) == Kind::TwoD) {
         ObjectPtr<host::Polyline2d> pl;
         if (db.openObject(pl, id, OpenMode::Write) != ErrorStatus::eOk)
@@ -329,7 +334,12 @@ int setVertexBulge(EntityId id, int index, double bulge)
 int setVertexPosition(EntityId id, int index, const Point3& position)
 {
     host::Database& db = detail::drawing();
-    if (kindOf(db, id) == Kind::ThreeD) {
+    // A position that is not finite would make the polyline unreadable: refused, nothing changes. Planar
+    // kinds take x and y only.
+    const bool threeD = kindOf(db, id) == Kind::ThreeD;
+    if (!std::isfinite(position.x) || !std::isfinite(position.y) || (threeD && !std::isfinite(position.z)))
+        return 0;
+    if (threeD) {
         {
             ObjectPtr<host::Polyline3d> pl;
             if (db.openObject(pl, id, OpenMode::Write) != ErrorStatus::eOk)
@@ -378,13 +388,15 @@ EntityId appendPolyline(host::Database& db, const std::vector<host::Point2d>& po
                         double width, bool closed, const Style& style, bool oneBulgeForAll = false,
                         double commonBulge = 0.0)
 {
+    // A negative width draws as none; one that is not finite too, rather than losing the vertices.
+    const double drawnWidth = std::isfinite(width) ? std::max(width, 0.0) : 0.0;
     auto pl = std::make_unique<host::LightweightPolyline>();
     for (size_t i = 0; i < points.size(); ++i) {
         const int k = static_cast<int>(i);
         double bulge = oneBulgeForAll ? commonBulge : (k < bulges.count() ? bulges[k] : 0.0);
         if (!std::isfinite(bulge))
             bulge = 0.0; // a bulge that is not finite cannot be drawn: the segment is drawn straight
-        pl->addVertexAt(k, points[i], bulge, std::max(width, 0.0), std::max(width, 0.0));
+        pl->addVertexAt(k, points[i], bulge, drawnWidth, drawnWidth);
     }
     pl->setClosed(closed);
     if (style.colorIndex >= 0)

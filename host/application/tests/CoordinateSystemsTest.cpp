@@ -17,6 +17,23 @@ TEST(CoordinateSystems, UserSystemMapsKnownPoints)
     EXPECT_TRUE(isEqual(cs.fromWorld({10, 20, 5}, CoordSpace::User), Point3d(0, 0, 5)));
     EXPECT_EQ(cs.setUcs({0, 0, 0}, {1, 0, 0}, {2, 0, 0}), ErrorStatus::eInvalidInput);
     EXPECT_EQ(cs.setUcs({0, 0, 0}, {0, 0, 0}, {0, 1, 0}), ErrorStatus::eInvalidInput);
+
+    // Numbers that are not finite are refused and the current systems stay as they were.
+    const double nan = std::nan("");
+    EXPECT_EQ(cs.setUcs({nan, 0, 0}, {1, 0, 0}, {0, 1, 0}), ErrorStatus::eInvalidInput);
+    EXPECT_EQ(cs.setUcs({0, 0, 0}, {1, nan, 0}, {0, 1, 0}), ErrorStatus::eInvalidInput);
+    EXPECT_EQ(cs.setUcs({0, 0, 0}, {1, 0, 0}, {HUGE_VAL, 1, 0}), ErrorStatus::eInvalidInput);
+    EXPECT_TRUE(isEqual(cs.toWorld({1, 0, 0}, CoordSpace::User), Point3d(10, 21, 0)));
+    const ViewSettings good = cs.view();
+    for (auto spoil : std::initializer_list<void (*)(ViewSettings&)>{
+             [](ViewSettings& v) { v.target.x = std::nan(""); }, [](ViewSettings& v) { v.twist = HUGE_VAL; },
+             [](ViewSettings& v) { v.height = HUGE_VAL; }, [](ViewSettings& v) { v.direction.z = std::nan(""); },
+             [](ViewSettings& v) { v.centre.y = -HUGE_VAL; }}) {
+        ViewSettings bad = good;
+        spoil(bad);
+        EXPECT_EQ(cs.setView(bad), ErrorStatus::eInvalidInput);
+    }
+    EXPECT_TRUE(isEqual(cs.toWorld({0, 0, 0}, CoordSpace::Display), good.target));
 }
 
 TEST(CoordinateSystems, RoundTripsHoldNearTheOriginAndAtSurveyCoordinates)

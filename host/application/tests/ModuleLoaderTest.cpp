@@ -11,6 +11,8 @@ TEST(ModuleLoader, LibrariesThatCannotServeAsModulesAreRefusedClearly)
     ModuleLoader loader;
     EXPECT_EQ(loader.load("/nonexistent/libnothing.so"), ErrorStatus::eLoadFailed);
     EXPECT_NE(loader.lastError().find("libnothing.so"), std::string::npos) << loader.lastError();
+    EXPECT_EQ(loader.load(""), ErrorStatus::eLoadFailed); // not the host program itself
+    EXPECT_TRUE(loader.loadedModules().empty());
 
     // A real shared library without the entry point.
     EXPECT_EQ(loader.load("libm.so.6"), ErrorStatus::eEntryPointNotFound);

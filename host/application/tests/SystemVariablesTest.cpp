@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace host {
 namespace {
 
@@ -63,6 +65,22 @@ TEST_F(SystemVariablesTest, UnknownNamesWrongKindsAndReadOnlyVariablesAreErrors)
     freeList(text);
     freeList(shortValue);
     freeList(real);
+
+    // Numbers that are not finite are refused and the variable keeps its value.
+    const double badPoint[3] = {1.0, std::nan(""), 0.0};
+    for (ResultBuffer* bad : {buildList(kind::kReal, std::nan(""), 0), buildList(kind::kReal, HUGE_VAL, 0),
+                              buildList(kind::kPoint, badPoint, 0), buildList(kind::kPoint3, badPoint, 0)}) {
+        EXPECT_EQ(application().setVariable("SNAPANG", bad), rt::kError);
+        EXPECT_EQ(application().setVariable("SNAPUNIT", bad), rt::kError);
+        EXPECT_EQ(application().setVariable("LASTPOINT", bad), rt::kError);
+        freeList(bad);
+    }
+    ResultBuffer* angle = read("SNAPANG", kind::kReal);
+    EXPECT_EQ(angle->value.real, 0.0);
+    freeList(angle);
+    ResultBuffer* spacing = read("SNAPUNIT", kind::kPoint);
+    EXPECT_EQ(spacing->value.point[1], 10.0);
+    freeList(spacing);
 
     ResultBuffer* osmode = read("OSMODE", kind::kShort);
     EXPECT_EQ(osmode->value.shortValue, 0);

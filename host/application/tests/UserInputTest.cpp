@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace host {
 namespace {
 
@@ -78,6 +80,16 @@ TEST_F(UserInputTest, RefusedInputIsAskedAgain)
     Point3d point;
     EXPECT_EQ(input().getPoint(nullptr, "", point), rt::kNormal);
     EXPECT_EQ(point, Point3d(4, 5, 0));
+
+    // Numbers that are not finite are refused and asked again, whichever call reads them.
+    const double nan = std::nan("");
+    script.point({nan, 0, 0}).point({0, HUGE_VAL, 0}).point({1, 2, 3});
+    EXPECT_EQ(input().getPoint(nullptr, "", point), rt::kNormal);
+    EXPECT_EQ(point, Point3d(1, 2, 3));
+    double distance = 0;
+    script.distance(nan).distance(-HUGE_VAL).point({0, 0, nan}).distance(2.5);
+    EXPECT_EQ(input().getDistance(nullptr, "", distance), rt::kNormal);
+    EXPECT_EQ(distance, 2.5);
 
     // Flags hold for one call only.
     script.enter();

@@ -138,6 +138,30 @@ TEST(LightweightPolylineData, VerticesWidthsAndIndexChecks)
     EXPECT_TRUE(isEqual(world, Point3d(-4, 0, -5))) << world.x << " " << world.z; // x axis of a -z plane is -x
 }
 
+TEST(PolylineWidths, WidthsThatAreNegativeOrNotFiniteAreRefusedAndChangeNothing)
+{
+    for (const double bad : {-1.0, std::nan(""), HUGE_VAL}) {
+        auto lw = lwPolyline({{{0, 0}, 0.0, 1.0, 2.0}, {{4, 0}, 0.0, 1.0, 2.0}});
+        EXPECT_EQ(lw->addVertexAt(0, {1, 1}, 0.0, bad, 0.0), S::eInvalidInput) << bad;
+        EXPECT_EQ(lw->addVertexAt(0, {1, 1}, 0.0, 0.0, bad), S::eInvalidInput) << bad;
+        EXPECT_EQ(lw->setWidthsAt(1, 0.5, bad), S::eInvalidInput) << bad;
+        EXPECT_EQ(lw->setConstantWidth(bad), S::eInvalidInput) << bad;
+        EXPECT_EQ(lw->numVerts(), 2) << bad;
+        double start = 0, end = 0;
+        ASSERT_EQ(lw->getWidthsAt(1, start, end), S::eOk);
+        EXPECT_EQ(start, 1.0) << bad;
+        EXPECT_EQ(end, 2.0) << bad;
+
+        Vertex2d vertex({0, 0}, 0.0, 1.0, 2.0);
+        EXPECT_EQ(vertex.setWidths(bad, 1.0), S::eInvalidInput) << bad;
+        EXPECT_EQ(vertex.startWidth(), 1.0) << bad;
+        Polyline2d polyline;
+        ASSERT_EQ(polyline.setDefaultWidths(1.0, 2.0), S::eOk);
+        EXPECT_EQ(polyline.setDefaultWidths(1.0, bad), S::eInvalidInput) << bad;
+        EXPECT_EQ(polyline.defaultEndWidth(), 2.0) << bad;
+    }
+}
+
 class PolylineWithVertices : public ::testing::Test {
 protected:
     void TearDown() override { EXPECT_EQ(db.openObjectCount(), 0); }
@@ -220,6 +244,15 @@ TEST_F(PolylineWithVertices, ErasingThePolylineErasesItsVerticesAndCopiesAreInde
         ObjectPtr<Polyline2d> polyline;
         ASSERT_EQ(db.openObject(polyline, id, OpenMode::Read), S::eOk);
         vertexIds = polyline->vertexIds();
+    }
+    {
+        // A vertex held open by someone else stops the erase: polyline and vertices stay as they are.
+        ObjectPtr<Vertex2d> held;
+        ASSERT_EQ(db.openObject(held, vertexIds[1], OpenMode::Read), S::eOk);
+        EXPECT_EQ(db.erase(id), S::eWasOpenForRead);
+        EXPECT_TRUE(db.isKindOf<Polyline2d>(id));
+        for (ObjectId vertexId : vertexIds)
+            EXPECT_TRUE(db.isKindOf<Vertex2d>(vertexId));
     }
     ASSERT_EQ(db.erase(id), S::eOk);
     for (ObjectId vertexId : vertexIds) {

@@ -4,6 +4,8 @@
 #include "host/entities/PointEntity.h"
 #include "terrain/curves/PolylineData.h"
 
+#include <cmath>
+
 namespace terrain {
 namespace {
 
@@ -132,12 +134,26 @@ TEST(PolylineData, WritersKeepTheirRules)
     EXPECT_EQ(d.closed(setVertexPosition(p3, 1, Point3(7, 8, 9))), 1);
     EXPECT_EQ(d.closed(setVertexPosition(lw, 2, Point3(7, 8, 9))), 1);
     EXPECT_EQ(d.closed(setVertexPosition(p2, 0, Point3(-1, -2, 0))), 1);
-    polylineVertices(p3, v);
-    EXPECT_EQ(v[1], Point3(7, 8, 9));
-    polylineVertices(lw, v);
-    EXPECT_EQ(v[2], Point3(7, 8, 0));
-    polylineVertices(p2, v);
-    EXPECT_EQ(v[0], Point3(-1, -2, 0));
+    const auto expectMovedVertices = [&] {
+        polylineVertices(p3, v);
+        EXPECT_EQ(v[1], Point3(7, 8, 9));
+        polylineVertices(lw, v);
+        EXPECT_EQ(v[2], Point3(7, 8, 0));
+        polylineVertices(p2, v);
+        EXPECT_EQ(v[0], Point3(-1, -2, 0));
+    };
+    expectMovedVertices();
+    // Positions and widths that are not finite are refused and change nothing.
+    EXPECT_EQ(d.closed(setVertexPosition(p3, 1, Point3(7, 8, NAN))), 0);
+    EXPECT_EQ(d.closed(setVertexPosition(lw, 2, Point3(INFINITY, 8, 0))), 0);
+    EXPECT_EQ(d.closed(setVertexPosition(p2, 0, Point3(-1, NAN, 0))), 0);
+    expectMovedVertices();
+    EXPECT_EQ(d.closed(setAllWidths(p2, NAN)), 0);
+    EXPECT_EQ(d.closed(setConstantWidth(lw, INFINITY)), 0);
+    polylineWidths(p2, s, e);
+    EXPECT_EQ(values(e), (std::vector<double>{0.25, 0.25, 0.25}));
+    polylineWidths(lw, s, e);
+    EXPECT_EQ(values(s), (std::vector<double>{0.5, 0.5, 0.5}));
 
     // A polyline someone else holds open cannot be written: 0, and nothing changes.
     {
@@ -179,6 +195,13 @@ TEST(PolylineData, Constructors)
     DoubleArray s, e;
     polylineWidths(id, s, e);
     EXPECT_EQ(values(s), (std::vector<double>{0.3, 0.3}));
+    // A width that is not finite draws as none, like a negative one, and every vertex is kept.
+    for (const double unusable : {-2.0, std::nan(""), HUGE_VAL}) {
+        EXPECT_EQ(d.closed(makeLayerPolyline(plan, DoubleArray(), unusable, "0", false, id)), 1) << unusable;
+        EXPECT_EQ(polylineWidths(id, s, e), 1) << unusable;
+        EXPECT_EQ(values(s), (std::vector<double>{0.0, 0.0})) << unusable;
+        EXPECT_EQ(values(e), (std::vector<double>{0.0, 0.0})) << unusable;
+    }
     EXPECT_EQ(d.closed(makeStyledPolylineClosed(plan, DoubleArray(), 1, 0.0, "Continuous", "0", false, id)), 1);
     {
         host::ObjectPtr<host::LightweightPolyline> pl;

@@ -1,6 +1,7 @@
 #include "SetupSession.h"
 #include "TestSupport.h"
 #include "setup/steps/FileListing.h"
+#include "setup/steps/SetupConstants.h"
 #include "setup/tests/RegistryTestKeys.h"
 #include "setup/tests/ShellLinkReader.h"
 #include "setup/tests/fixtures/ControlFixtures.h"
@@ -70,10 +71,9 @@ protected:
 struct ConfigurationCleanup {
     ~ConfigurationCleanup() {
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, setup::kProductKey);
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, setup::kUninstallKey);
         DeleteRegistryTree(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY);
     }
-    static constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8";
 };
 
 TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndShortcuts) {
@@ -125,7 +125,7 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndSho
               "File Copy: " + t + "\\readme.txt\r\n" +
               "Reg Ctrl: " + t + "\\Controls\\GoodControl.ocx\r\n" +
               "RegDB Key: 2," + setup::kProductKey + "\r\n" +
-              "RegDB Key: 2," + ConfigurationCleanup::kUninstallKey + "\r\n" +
+              "RegDB Key: 2," + setup::kUninstallKey + "\r\n" +
               "Made Dir: " + group + "\r\n" +
               "File Copy: " + desktop.Path() + "\\土方计算地形分析.LNK\r\n" +
               "File Copy: " + group + "\\Orvex V8.5.LNK\r\n" +
@@ -144,9 +144,9 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndSho
     EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY));
     EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, setup::kInstallPathValue), t + "\\");
     EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, "Ver"), "8.00");
-    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "DisplayName"),
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kUninstallKey, "DisplayName"),
               "土方计算地形分析软件 Orvex V8.5");
-    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "UninstallString"),
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kUninstallKey, "UninstallString"),
               t + "\\Uninstall-64.exe");
     const std::string profile = product + "\\Profiles\\<<enggOrvex V8>>";
     EXPECT_EQ(RawRegistryString(HKEY_CURRENT_USER, profile, ""), "<<enggOrvex V8>>");

@@ -87,6 +87,7 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndSho
         CopyFileA(ControlFixturePath("GoodControl.ocx").c_str(), (medium / "Controls\\GoodControl.ocx").c_str(), FALSE));
     ConfigurationCleanup cleanup;
     SavedRegistryValues shellFolders(ShellFolderValueNames());
+    StartDesktopBeforeShellFolders();
     shellFolders.DeleteAll();
     const auto folderNames = ShellFolderValueNames();
     WriteRegistryValue({folderNames[0].root, folderNames[0].key, folderNames[0].name, desktop.Path()});

@@ -39,6 +39,7 @@ protected:
     }
     // Per-user shell folders pointing into the test's own folders; the other sources emptied.
     void UseShellFolders(const std::string& desktop, const std::string& programs) {
+        StartDesktopBeforeShellFolders();
         shellFolders.DeleteAll();
         const auto names = ShellFolderValueNames();
         WriteRegistryValue({names[0].root, names[0].key, names[0].name, desktop});

@@ -1,6 +1,8 @@
 #include "SetupSession.h"
 #include "TestSupport.h"
 #include "setup/steps/FileListing.h"
+#include "setup/steps/SetupConstants.h"
+#include "setup/steps/SetupMessages.h"
 #include "setup/tests/RegistryTestKeys.h"
 #include "setup/tests/ShellLinkReader.h"
 #include "setup/tests/fixtures/ControlFixtures.h"
@@ -70,10 +72,9 @@ protected:
 struct ConfigurationCleanup {
     ~ConfigurationCleanup() {
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, setup::kProductKey);
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, setup::kUninstallKey);
         DeleteRegistryTree(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY);
     }
-    static constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8";
 };
 
 TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndShortcuts) {
@@ -86,6 +87,7 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndSho
         CopyFileA(ControlFixturePath("GoodControl.ocx").c_str(), (medium / "Controls\\GoodControl.ocx").c_str(), FALSE));
     ConfigurationCleanup cleanup;
     SavedRegistryValues shellFolders(ShellFolderValueNames());
+    StartDesktopBeforeShellFolders();
     shellFolders.DeleteAll();
     const auto folderNames = ShellFolderValueNames();
     WriteRegistryValue({folderNames[0].root, folderNames[0].key, folderNames[0].name, desktop.Path()});
@@ -125,7 +127,7 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndSho
               "File Copy: " + t + "\\readme.txt\r\n" +
               "Reg Ctrl: " + t + "\\Controls\\GoodControl.ocx\r\n" +
               "RegDB Key: 2," + setup::kProductKey + "\r\n" +
-              "RegDB Key: 2," + ConfigurationCleanup::kUninstallKey + "\r\n" +
+              "RegDB Key: 2," + setup::kUninstallKey + "\r\n" +
               "Made Dir: " + group + "\r\n" +
               "File Copy: " + desktop.Path() + "\\土方计算地形分析.LNK\r\n" +
               "File Copy: " + group + "\\Orvex V8.5.LNK\r\n" +
@@ -144,9 +146,9 @@ TEST_F(WizardEndToEnd, AFullInstallGivesTheExpectedTreeLogRegistryProfilesAndSho
     EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, ORVEX_CONTROL_FIXTURE_KEY));
     EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, setup::kInstallPathValue), t + "\\");
     EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kProductKey, "Ver"), "8.00");
-    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "DisplayName"),
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kUninstallKey, "DisplayName"),
               "土方计算地形分析软件 Orvex V8.5");
-    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, ConfigurationCleanup::kUninstallKey, "UninstallString"),
+    EXPECT_EQ(RawRegistryString(HKEY_LOCAL_MACHINE, setup::kUninstallKey, "UninstallString"),
               t + "\\Uninstall-64.exe");
     const std::string profile = product + "\\Profiles\\<<enggOrvex V8>>";
     EXPECT_EQ(RawRegistryString(HKEY_CURRENT_USER, profile, ""), "<<enggOrvex V8>>");
@@ -215,7 +217,11 @@ TEST_F(WizardEndToEnd, BackAndForwardKeepTheChoicesAndCancelNoBringsThePageBack)
     // A name without a backslash cannot get past the folder page.
     driver::SetControlText(folder, IDC_TARGET_FOLDER, "Orvex");
     ASSERT_TRUE(driver::Click(folder, IDC_NEXT, SetupSession::kStepTimeoutMs));
-    Sleep(500);
+    // The page has handled the click once it selects the name for correction.
+    HWND edit = GetDlgItem(folder, IDC_TARGET_FOLDER);
+    EXPECT_TRUE(driver::PollUntil(SetupSession::kStepTimeoutMs, [&] {
+        return SendMessageA(edit, EM_GETSEL, 0, 0) == MAKELONG(0, 5);  // all of "Orvex"
+    }));
     EXPECT_EQ(session.WaitFor(kTitle, IDC_TARGET_FOLDER, 0), folder);
 
     // Cancel, then No: the same page comes back; cancel, then Yes: the program ends.
@@ -265,8 +271,11 @@ TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoe
         // The page behind the question shows the last file copied.
         HWND page = GetWindow(question, GW_OWNER);
         ASSERT_NE(page, nullptr);
-        Sleep(200);  // the page repaints its status line within 50 ms
-        EXPECT_EQ(driver::ControlText(page, IDC_STATUS), t + "\\Database\\terrain.mdb ...");
+        const std::string lastCopied = t + "\\Database\\terrain.mdb ...";
+        // The page repaints its status line within 50 ms, later on a loaded machine.
+        EXPECT_TRUE(driver::PollUntil(SetupSession::kStepTimeoutMs,
+                                      [&] { return driver::ControlText(page, IDC_STATUS) == lastCopied; }))
+            << driver::ControlText(page, IDC_STATUS);
         ASSERT_TRUE(driver::Click(question, answer, SetupSession::kStepTimeoutMs));
 
         if (answer == IDIGNORE) {  // the folder is made and logged, the installation goes on
@@ -283,7 +292,7 @@ TEST_F(WizardEndToEnd, AMissingProductFolderAsksOnTheInstallPageAndEachAnswerDoe
     }
 }
 
-TEST_F(WizardEndToEnd, ALogThatCannotBeWrittenIsReportedAndTheInstallationStillFinishes) {
+TEST_F(WizardEndToEnd, ALogThatCannotBeWrittenIsReportedThenThePageTurnsToConfiguringAndFinishes) {
     TempFolder medium, where;
     MakeSmallMedium(medium);
     const std::string t = where / "Orvex";
@@ -294,6 +303,26 @@ TEST_F(WizardEndToEnd, ALogThatCannotBeWrittenIsReportedAndTheInstallationStillF
     HWND error = session.WaitFor(kProgramName, IDOK);
     ASSERT_NE(error, nullptr);
     EXPECT_NE(driver::MessageBoxText(error).find(t + "\\Uninstall.log"), std::string::npos);
+
+    // The worker waits on the box after its last file: the page behind it gets the configuring message
+    // now and trades the copy's status, bar and frame for the configuring label, with no way to cancel.
+    HWND page = GetWindow(error, GW_OWNER);
+    ASSERT_NE(page, nullptr);
+    auto visible = [page](int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; };
+    EXPECT_TRUE(driver::PollUntil(SetupSession::kStepTimeoutMs,
+                                  [&] { return !driver::ControlText(page, IDC_STATUS).empty(); }));
+    EXPECT_TRUE(visible(IDC_PROGRESS) && visible(IDC_COPY_GROUP) && !visible(IDC_CONFIGURING));
+    EXPECT_TRUE(driver::IsControlEnabled(page, IDCANCEL));
+    DWORD_PTR handled = 0;
+    ASSERT_NE(SendMessageTimeoutA(page, UWM_SETUP_CONFIGURING, 0, 0, SMTO_NORMAL, SetupSession::kStepTimeoutMs,
+                                  &handled), 0);
+    EXPECT_EQ(handled, 1u);
+    EXPECT_EQ(driver::ControlText(page, IDC_STATUS), "");
+    EXPECT_FALSE(visible(IDC_PROGRESS));
+    EXPECT_FALSE(visible(IDC_COPY_GROUP));
+    EXPECT_TRUE(visible(IDC_CONFIGURING));
+    EXPECT_FALSE(driver::IsControlEnabled(page, IDCANCEL));
+
     ASSERT_TRUE(driver::Click(error, IDOK, SetupSession::kStepTimeoutMs));
     ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_README));
     ASSERT_TRUE(session.Click(kTitle, IDC_README, IDC_NEXT));

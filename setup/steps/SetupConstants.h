@@ -33,6 +33,13 @@ inline constexpr char kSourceMissingFormat[] =
 inline constexpr char kCannotCreateFolderFormat[] =
     "%s\n不能创建文件夹 %s ，\n点击“重试”按钮试图重新创建文件夹；\n点击“取消”按钮将终止程序运行。";
 
+// The product key marks the product as installed (its "installPath" is what the wizard checks at
+// start) and tells the uninstaller where the product lies.
+inline constexpr char kProductKey[] = "SOFTWARE\\Velmark\\enggOrvex\\V8";
+inline constexpr char kInstallPathValue[] = "installPath";
+// The product's entry in the system's list of installed programs.
+inline constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8";
+
 // MakeFolderPath works on a copy of the path in a buffer of this size (the system's 260-character
 // path limit plus room); a longer path is refused rather than cut.
 inline constexpr size_t kFolderPathBufferSize = 272;

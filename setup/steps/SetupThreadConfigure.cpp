@@ -18,13 +18,10 @@ namespace {
 constexpr char kControlsFolder[] = "Controls\\";
 constexpr char kControlPattern[] = "*.ocx";
 
-// The product key marks the product as installed and tells the uninstaller where it lies.
-constexpr char kProductKey[] = "SOFTWARE\\Velmark\\enggOrvex\\V8";
-constexpr char kInstallPathValue[] = "installPath";
+// Values of the product key beside "installPath".
 constexpr char kVersionValue[] = "Ver";
 constexpr char kVersion[] = "8.00";
-// The entry in the system's list of installed programs.
-constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8";
+// Values of the entry in the system's list of installed programs.
 constexpr char kDisplayNameValue[] = "DisplayName";
 constexpr char kUninstallStringValue[] = "UninstallString";
 constexpr char kProductDisplayName[] = "土方计算地形分析软件 Orvex V8.5";
@@ -88,18 +85,18 @@ void CSetupThread::RegisterControls() {
 }
 
 void CSetupThread::WriteRegistry() {
-    WriteMachineString(kProductKey, kInstallPathValue, TargetFolder());
-    WriteMachineString(kProductKey, kVersionValue, kVersion);
-    LogRegKey(HKEY_LOCAL_MACHINE, kProductKey);
+    WriteMachineString(setup::kProductKey, setup::kInstallPathValue, TargetFolder());
+    WriteMachineString(setup::kProductKey, kVersionValue, kVersion);
+    LogRegKey(HKEY_LOCAL_MACHINE, setup::kProductKey);
 
     for (const HostRelease& release : kHostReleases) {
         std::string view, location;
         if (LocateHostRelease(release, view, location)) CreateHostProfile(release, view, location, TargetFolder());
     }
 
-    WriteMachineString(kUninstallKey, kDisplayNameValue, kProductDisplayName);
-    WriteMachineString(kUninstallKey, kUninstallStringValue, JoinPath(TargetFolder(), kUninstallerName));
-    LogRegKey(HKEY_LOCAL_MACHINE, kUninstallKey);
+    WriteMachineString(setup::kUninstallKey, kDisplayNameValue, kProductDisplayName);
+    WriteMachineString(setup::kUninstallKey, kUninstallStringValue, JoinPath(TargetFolder(), kUninstallerName));
+    LogRegKey(HKEY_LOCAL_MACHINE, setup::kUninstallKey);
 }
 
 bool CSetupThread::CreateShortcuts() {

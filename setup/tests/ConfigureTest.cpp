@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "setup/steps/FileListing.h"
+#include "setup/steps/SetupConstants.h"
 #include "setup/steps/SetupMessages.h"
 #include "setup/steps/SetupThread.h"
 #include "setup/tests/RegistryTestKeys.h"
@@ -14,8 +15,8 @@ namespace {
 
 using namespace testing_support;
 
-constexpr char kProductKey[] = "SOFTWARE\\Velmark\\enggOrvex\\V8";
-constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\enggOrvex V8";
+using setup::kProductKey;
+using setup::kUninstallKey;
 constexpr char kGroupName[] = "土方计算地形分析软件 Orvex V8.5";
 constexpr char kHostArguments[] = "/p \"<<enggOrvex V8>>\" /t acad.dwt";
 
@@ -38,6 +39,7 @@ protected:
     }
     // Per-user shell folders pointing into the test's own folders; the other sources emptied.
     void UseShellFolders(const std::string& desktop, const std::string& programs) {
+        StartDesktopBeforeShellFolders();
         shellFolders.DeleteAll();
         const auto names = ShellFolderValueNames();
         WriteRegistryValue({names[0].root, names[0].key, names[0].name, desktop});

@@ -115,6 +115,8 @@ void SavedRegistryValues::DeleteAll() const {
         RegDeleteKeyValueA(saved.name.root, saved.name.key.c_str(), saved.name.name.c_str());
 }
 
+void StartDesktopBeforeShellFolders() { GetDesktopWindow(); }
+
 std::vector<RegistryValueName> ShellFolderValueNames() {
     const std::string user = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
     const std::string nt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Explorer\\Shell Folders";

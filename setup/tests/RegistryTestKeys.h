@@ -97,6 +97,10 @@ private:
 
 // The shell-folder values of the three sources Setup reads, in source order: per-user "Desktop" and
 // "Programs" of the two per-user keys, then the all-users pair.
+// Starts this session's desktop (Wine's explorer) now, if not yet running. Starting it rewrites the
+// user's "Shell Folders" values with the system's own folders, so a test must call this before it
+// writes them; the desktop then lives as long as the test's process.
+void StartDesktopBeforeShellFolders();
 std::vector<RegistryValueName> ShellFolderValueNames();
 
 }  // namespace testing_support

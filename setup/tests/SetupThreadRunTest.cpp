@@ -32,6 +32,7 @@ TEST(SetupThreadRun, InstallsCopiesLogsAndReportsConfiguringThenDone) {
     FixedKeysLock lock;
     HostReleaseKeys hostKeys;
     SavedRegistryValues shellFolders(ShellFolderValueNames());
+    StartDesktopBeforeShellFolders();
     shellFolders.DeleteAll();
     TempFolder medium, target;
     MakeMedium(medium, true);

@@ -3,6 +3,7 @@
 #include "framework/Handles.h"
 #include "framework/Strings.h"
 #include "setup/steps/RegistryStrings.h"
+#include "setup/steps/SetupConstants.h"
 #include "setup/wizard/DlgCompactPage.h"
 #include "setup/wizard/DlgFinishPage.h"
 #include "setup/wizard/DlgInstallPage.h"

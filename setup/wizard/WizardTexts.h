@@ -13,9 +13,6 @@ inline constexpr char kQuitQuestion[] = "真要退出安装程序吗?";
 // Asked at start when the product key already holds "installPath".
 inline constexpr char kReinstallQuestion[] = "已经安装了本软件!\n是否重新安装?";
 inline constexpr char kReinstallCaption[] = "警告";
-// Product key and the value whose presence means "already installed".
-inline constexpr char kProductKey[] = "SOFTWARE\\Velmark\\enggOrvex\\V8";
-inline constexpr char kInstallPathValue[] = "installPath";
 // Target folder offered at start.
 inline constexpr char kDefaultTargetFolder[] = "C:\\Program Files\\Velmark\\Orvex\\";
 // Status line of the install page while a file is copied: the target path.

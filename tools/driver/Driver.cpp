@@ -29,16 +29,6 @@ BOOL CALLBACK Visit(HWND window, LPARAM context) {
     return FALSE;
 }
 
-template <class Condition>
-bool PollUntil(DWORD timeoutMs, Condition condition) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(kPollIntervalMs);
-    }
-}
-
 }  // namespace
 
 HWND WaitForWindow(const std::string& title, int controlId, DWORD processId, DWORD timeoutMs) {

@@ -13,6 +13,17 @@ namespace driver {
 // Milliseconds between two looks at the window list.
 inline constexpr DWORD kPollIntervalMs = 50;
 
+// Asks `condition` every poll interval until it holds; false when it did not within timeoutMs.
+template <class Condition>
+bool PollUntil(DWORD timeoutMs, Condition condition) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(kPollIntervalMs);
+    }
+}
+
 // A visible, enabled top-level window titled `title` that has a child with `controlId`, belonging to
 // process `processId` (0: any process). Waits up to timeoutMs; nullptr when none appeared.
 HWND WaitForWindow(const std::string& title, int controlId, DWORD processId, DWORD timeoutMs);
